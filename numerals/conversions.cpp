@@ -1,0 +1,77 @@
+#include "conversions.h"
+
+#include "numericreading.h"
+
+#include <QtGlobal>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+double roundHalfToEven(double number)
+{
+    if (!std::isfinite(number))
+        return number;
+    const double below = std::floor(number);
+    const double rest = number - below;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(below, 2.0) != 0.0))
+        return below + 1.0;
+    return below;
+}
+
+QString romanNumeral(const NumeralTables &tables, double number)
+{
+    if (!std::isfinite(number))
+        return {};
+    double remaining = roundHalfToEven(number);
+    QString result;
+    std::int16_t position = 0;
+    do {
+        const double digit = std::fmod(remaining, 10.0);
+        if (position == std::numeric_limits<std::int16_t>::max())
+            qFatal("romanNumeral: too many decimal positions");
+        ++position;
+        if (digit > 0.0)
+            result.prepend(tables.RomanChunks(NumeralTables::chunkSlot(int(digit), position)));
+        remaining = std::trunc(remaining / 10.0);
+    } while (remaining > 0.0);
+    return result;
+}
+
+std::uint64_t romanValue(const NumeralTables &tables, QStringView text)
+{
+    // The symbols are ASCII letters: a small index from character to value,
+    // taken from the tables, spares comparing every character with every slot.
+    std::array<std::int16_t, 128> valueOf{};
+    for (int slot = 0; slot < NumeralTables::SymbolSlots; ++slot) {
+        const QString &symbol = tables.RomanSymbols(slot);
+        if (symbol.size() == 1 && symbol.front().unicode() < valueOf.size())
+            valueOf[symbol.front().unicode()] = tables.RomanValues(slot);
+    }
+
+    std::uint64_t total = 0;
+    std::uint64_t previous = 0;
+    for (qsizetype i = text.size(); i-- > 0;) {
+        const char16_t c = text[i].unicode();
+        const std::uint64_t current = c < valueOf.size() ? std::uint64_t(valueOf[c]) : 0;
+        if (current == 0)
+            continue;
+        // Symbols subtracted after the last addition are each smaller than the
+        // one before and add up to less than it, so the total never goes below 0.
+        total = current < previous ? total - current : total + current;
+        previous = current;
+    }
+    return total;
+}
+
+void ArabicToRoman(const NumeralTables &tables, const TextBox &arabicBox, TextBox &romanBox)
+{
+    romanBox.setText(romanNumeral(tables, readNumber(arabicBox.text()).value));
+}
+
+void RomanToArabic(const NumeralTables &tables, TextBox &romanBox, TextBox &arabicBox)
+{
+    const QString upper = romanBox.text().toUpper();
+    romanBox.setText(upper);
+    arabicBox.setText(QString::number(romanValue(tables, upper)));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "numeraltables.h"
+#include "textbox.h"
+
+#include <QStringView>
+
+#include <cstdint>
+
+// A number rounded to the nearest whole number, a half going to the even one.
+[[nodiscard]] double roundHalfToEven(double number);
+
+// The Roman numeral of a number, built digit by digit from the ones upwards
+// out of the tables' pieces. A fractional number converts as its rounded
+// value. The number must come through the window's acceptance rule (1 to
+// 3999); nothing larger than 3999 has a piece for every digit, and a number
+// with too many digits is a programming error that ends the program. Zero,
+// negative and non-finite numbers give the empty string.
+[[nodiscard]] QString romanNumeral(const NumeralTables &tables, double number);
+
+// The value of a text read as a Roman numeral, scanning from its last
+// character to its first: a symbol worth less than the symbol counted last is
+// subtracted, any other is added, and characters that are not symbols are
+// skipped. Expects the text already upper-cased. Never negative; 64 bits hold
+// the value of any text a QString can hold.
+[[nodiscard]] std::uint64_t romanValue(const NumeralTables &tables, QStringView text);
+
+// Writes the Roman numeral of the Arabic box's number into the Roman box and
+// leaves the Arabic box as the user typed it. Trusts its caller to have
+// accepted the number.
+void ArabicToRoman(const NumeralTables &tables, const TextBox &arabicBox, TextBox &romanBox);
+
+// Upper-cases the Roman box in place, then writes its value as decimal digits
+// into the Arabic box. Any text gives a number; nothing is refused.
+void RomanToArabic(const NumeralTables &tables, TextBox &romanBox, TextBox &arabicBox);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The three lookup tables the conversions read: the seven Roman symbols with
+// their values, and the Roman piece of every digit in every decimal position.
+// They start empty, are filled once by fill(), and are only read afterwards.
+// Every read is checked: a slot outside a table is a programming error and
+// ends the program with a message instead of yielding a wrong value.
+class NumeralTables
+{
+public:
+    static constexpr int SymbolSlots = 8; // slots 0 to 7; slot 7 stays empty
+    static constexpr int ChunkSlots = 37; // slots 0 to 36; slot 36 stays empty
+
+    // The slot of a digit's piece: the four positions of one digit side by side.
+    static constexpr int chunkSlot(int digit, int position) { return (digit - 1) * 4 + position - 1; }
+
+    void fill();
+
+    [[nodiscard]] const QString &RomanSymbols(int slot) const;
+    [[nodiscard]] std::int16_t RomanValues(int slot) const;
+    [[nodiscard]] const QString &RomanChunks(int slot) const;
+
+private:
+    std::array<QString, SymbolSlots> m_romanSymbols;
+    std::array<std::int16_t, SymbolSlots> m_romanValues{};
+    std::array<QString, ChunkSlots> m_romanChunks;
+};

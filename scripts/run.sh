@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the program (installing what it needs first) and opens its window.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/packages.sh"
+"$root/scripts/install-deps.sh" "${build_packages[@]}"
+
+cmake -S "$root" -B "$root/build" -G Ninja -DBUILD_TESTING=OFF
+cmake --build "$root/build"
+exec "$root/build/app/roman-converter" "$@"
