@@ -9,8 +9,7 @@ namespace {
     qFatal("%s: slot %d is outside the table (0 to %d)", table, slot, slots - 1);
 }
 
-template <typename Table>
-const auto &checkedRead(const Table &table, int slot, const char *name)
+template <typename Table> const auto &checkedRead(const Table &table, int slot, const char *name)
 {
     if (slot < 0 || slot >= int(table.size()))
         outOfBounds(name, slot, int(table.size()));

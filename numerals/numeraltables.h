@@ -17,7 +17,10 @@ public:
     static constexpr int ChunkSlots = 37; // slots 0 to 36; slot 36 stays empty
 
     // The slot of a digit's piece: the four positions of one digit side by side.
-    static constexpr int chunkSlot(int digit, int position) { return (digit - 1) * 4 + position - 1; }
+    static constexpr int chunkSlot(int digit, int position)
+    {
+        return (digit - 1) * 4 + position - 1;
+    }
 
     void fill();
 

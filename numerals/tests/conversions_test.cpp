@@ -40,8 +40,9 @@ TEST(RoundHalfToEven, HalvesGoToTheEvenNeighbour)
     const struct
     {
         double in, out;
-    } rows[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {9.5, 10}, {99.5, 100}, {1.4, 1},
-                {1.6, 2}, {2.0, 2}, {-0.5, -0.0}, {-1.5, -2}, {3999.5, 4000}, {3998.5, 3998}};
+    } rows[] = {{0.5, 0},    {1.5, 2},       {2.5, 2},      {3.5, 4}, {9.5, 10},
+                {99.5, 100}, {1.4, 1},       {1.6, 2},      {2.0, 2}, {-0.5, -0.0},
+                {-1.5, -2},  {3999.5, 4000}, {3998.5, 3998}};
     for (const auto &row : rows)
         EXPECT_EQ(roundHalfToEven(row.in), row.out) << row.in;
 }
@@ -53,13 +54,31 @@ TEST_F(Conversions, RomanNumeralOfNumbers)
         double number;
         const char *numeral;
     } rows[] = {
-        {1, "I"},          {4, "IV"},        {9, "IX"},          {14, "XIV"},
-        {40, "XL"},        {90, "XC"},       {400, "CD"},        {900, "CM"},
-        {444, "CDXLIV"},   {888, "DCCCLXXXVIII"}, {3999, "MMMCMXCIX"},
-        {10, "X"},         {100, "C"},       {1000, "M"},        {3000, "MMM"},
-        {2.5, "II"},       {8.5, "VIII"},    {99.5, "C"},        {1.5, "II"},
-        {9.5, "X"},        {1.4, "I"},       {0, ""},            {0.5, ""},
-        {-3, ""},          {std::numeric_limits<double>::infinity(), ""},
+        {1, "I"},
+        {4, "IV"},
+        {9, "IX"},
+        {14, "XIV"},
+        {40, "XL"},
+        {90, "XC"},
+        {400, "CD"},
+        {900, "CM"},
+        {444, "CDXLIV"},
+        {888, "DCCCLXXXVIII"},
+        {3999, "MMMCMXCIX"},
+        {10, "X"},
+        {100, "C"},
+        {1000, "M"},
+        {3000, "MMM"},
+        {2.5, "II"},
+        {8.5, "VIII"},
+        {99.5, "C"},
+        {1.5, "II"},
+        {9.5, "X"},
+        {1.4, "I"},
+        {0, ""},
+        {0.5, ""},
+        {-3, ""},
+        {std::numeric_limits<double>::infinity(), ""},
         {std::numeric_limits<double>::quiet_NaN(), ""},
     };
     for (const auto &row : rows)
@@ -74,13 +93,29 @@ TEST_F(Conversions, RomanValueOfTexts)
         std::uint64_t value;
     } rows[] = {
         // standard numerals
-        {u"", 0}, {u"XIV", 14}, {u"CDXLIV", 444}, {u"DCCCLXXXVIII", 888}, {u"MMMCMXCIX", 3999},
+        {u"", 0},
+        {u"XIV", 14},
+        {u"CDXLIV", 444},
+        {u"DCCCLXXXVIII", 888},
+        {u"MMMCMXCIX", 3999},
         // non-standard numerals are valued by the same rule, not refused
-        {u"IIII", 4}, {u"VV", 10}, {u"IIV", 5}, {u"VX", 5}, {u"IC", 99}, {u"IM", 999},
-        {u"XM", 990}, {u"MMMM", 4000}, {u"IVXLCDM", 334},
+        {u"IIII", 4},
+        {u"VV", 10},
+        {u"IIV", 5},
+        {u"VX", 5},
+        {u"IC", 99},
+        {u"IM", 999},
+        {u"XM", 990},
+        {u"MMMM", 4000},
+        {u"IVXLCDM", 334},
         // anything that is no symbol is skipped, and keeps a subtractive pair intact
-        {u"ABC", 100}, {u"X I V", 14}, {u"I V", 4}, {u"\u0421\u041C", 0}, {u"xiv", 0},
-        {u"1999", 0}, {u"\u2163", 0},
+        {u"ABC", 100},
+        {u"X I V", 14},
+        {u"I V", 4},
+        {u"\u0421\u041C", 0},
+        {u"xiv", 0},
+        {u"1999", 0},
+        {u"\u2163", 0},
     };
     for (const auto &row : rows) {
         const QString text = QString::fromUtf16(row.text);

@@ -44,7 +44,7 @@ TEST(NumeralTables, ChunksLaidOutDigitByDigit)
     const NumeralTables tables = filledTables();
     // One row per digit 1 to 9: ones, tens, hundreds, thousands.
     const char16_t *const rows[9][4] = {
-        {u"I", u"X", u"C", u"M"},        {u"II", u"XX", u"CC", u"MM"},
+        {u"I", u"X", u"C", u"M"},         {u"II", u"XX", u"CC", u"MM"},
         {u"III", u"XXX", u"CCC", u"MMM"}, {u"IV", u"XL", u"CD", u" "},
         {u"V", u"L", u"D", u" "},         {u"VI", u"LX", u"DC", u" "},
         {u"VII", u"LXX", u"DCC", u" "},   {u"VIII", u"LXXX", u"DCCC", u" "},

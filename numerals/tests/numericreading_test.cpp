@@ -16,16 +16,42 @@ TEST(NumericReading, LeadingNumberOfAText)
         double value;
     } rows[] = {
         // plain numbers, and what follows them is ignored
-        {u"14", 14}, {u"3999", 3999}, {u"12ab", 12}, {u"007", 7}, {u"1 2", 1}, {u"5-3", 5},
+        {u"14", 14},
+        {u"3999", 3999},
+        {u"12ab", 12},
+        {u"007", 7},
+        {u"1 2", 1},
+        {u"5-3", 5},
         // blanks before the number are skipped, blanks inside end it
-        {u"   42", 42}, {u"\t8", 8}, {u" 1000", 1000}, {u" \t 9 9", 9},
+        {u"   42", 42},
+        {u"\t8", 8},
+        {u" 1000", 1000},
+        {u" \t 9 9", 9},
         // fractions
-        {u"9.5", 9.5}, {u"2.50", 2.5}, {u"5.", 5}, {u".5", 0.5}, {u"1.2.3", 1.2}, {u"0.1x", 0.1},
+        {u"9.5", 9.5},
+        {u"2.50", 2.5},
+        {u"5.", 5},
+        {u".5", 0.5},
+        {u"1.2.3", 1.2},
+        {u"0.1x", 0.1},
         // signs
-        {u"-5", -5}, {u"+12", 12}, {u"-.5", -0.5}, {u"- 5", 0}, {u"+-1", 0},
+        {u"-5", -5},
+        {u"+12", 12},
+        {u"-.5", -0.5},
+        {u"- 5", 0},
+        {u"+-1", 0},
         // forms that are not numbers here
-        {u"", 0}, {u" ", 0}, {u".", 0}, {u"-", 0}, {u"abc", 0}, {u"1e3", 1}, {u"&H10", 0},
-        {u"0x1F", 0}, {u"\uFF11\uFF12", 0}, {u"\u0661", 0}, {u"\n5", 0},
+        {u"", 0},
+        {u" ", 0},
+        {u".", 0},
+        {u"-", 0},
+        {u"abc", 0},
+        {u"1e3", 1},
+        {u"&H10", 0},
+        {u"0x1F", 0},
+        {u"\uFF11\uFF12", 0},
+        {u"\u0661", 0},
+        {u"\n5", 0},
     };
     for (const auto &row : rows) {
         const QString text = QString::fromUtf16(row.text);

@@ -1,0 +1,21 @@
+#include "arabicinput.h"
+
+#include "conversions.h"
+#include "numericreading.h"
+
+bool acceptsArabicText(QStringView text)
+{
+    const NumericReading reading = readNumber(text);
+    if (!reading.finite)
+        return false;
+    const bool tooSmallOrTooLong = reading.value < 1.0 || text.size() > 4;
+    return !tooSmallOrTooLong && !(reading.value > 3999.0);
+}
+
+void calculateArabic(const NumeralTables &tables, TextBox &arabicBox, TextBox &romanBox)
+{
+    if (acceptsArabicText(arabicBox.text()))
+        ArabicToRoman(tables, arabicBox, romanBox);
+    else
+        arabicBox.setText(QString());
+}

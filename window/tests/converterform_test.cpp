@@ -1,0 +1,428 @@
+#include "converterform.h"
+#include "helptext.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+#include <memory>
+
+class TestConverterForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void layout_data();
+    void layout();
+    void captions();
+    void colours_data();
+    void colours();
+    void fontAndSize();
+    void helpTextLines();
+    void helpBoxShowsEveryLine();
+    void focusOrder();
+    void enterAndEscapeInABox();
+    void enterPressesTheFocusedButton();
+    void arabicCalculate_data();
+    void arabicCalculate();
+    void refusalRepeatsOnAnEmptyBox();
+    void romanCalculate_data();
+    void romanCalculate();
+    void clearEmptiesBothBoxes();
+    void unknownButtonIndexDoesNothing();
+
+private:
+    template <typename T> T *child(const char *name) const
+    {
+        auto *widget = m_form->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no child %s", name);
+        return widget;
+    }
+    QLineEdit *romanBox() const { return child<QLineEdit>("Text2"); }
+    QLineEdit *arabicBox() const { return child<QLineEdit>("Text3"); }
+    void click(const char *button) const
+    {
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    }
+
+    std::unique_ptr<ConverterForm> m_form;
+};
+
+namespace {
+
+// Types a text key by key, as a user would; works for any alphabet.
+void type(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+} // namespace
+
+void TestConverterForm::init()
+{
+    m_form = std::make_unique<ConverterForm>();
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void TestConverterForm::cleanup()
+{
+    m_form.reset();
+}
+
+void TestConverterForm::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("geometry");
+
+    // Logical pixels: the designed twips over 15.
+    QTest::newRow("help box") << "Text1_0"
+                              << "ConverterForm" << QRect(8, 216, 441, 201);
+    QTest::newRow("heading") << "Label1_0"
+                             << "ConverterForm" << QRect(64, 0, 305, 25);
+    QTest::newRow("legend") << "Label1_1"
+                            << "ConverterForm" << QRect(16, 32, 409, 25);
+    QTest::newRow("roman frame") << "Frame1"
+                                 << "ConverterForm" << QRect(8, 64, 441, 65);
+    QTest::newRow("roman box") << "Text2"
+                               << "Frame1" << QRect(16, 24, 153, 33);
+    QTest::newRow("roman calculate") << "Command1_0"
+                                     << "Frame1" << QRect(192, 24, 97, 33);
+    QTest::newRow("clear") << "Command1_1"
+                           << "Frame1" << QRect(304, 24, 105, 33);
+    QTest::newRow("arabic frame") << "Frame2"
+                                  << "ConverterForm" << QRect(8, 136, 441, 73);
+    QTest::newRow("arabic box") << "Text3"
+                                << "Frame2" << QRect(16, 24, 121, 33);
+    QTest::newRow("arabic calculate") << "Command2"
+                                      << "Frame2" << QRect(192, 24, 97, 33);
+}
+
+void TestConverterForm::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, geometry);
+
+    const auto *widget = m_form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), geometry);
+    QVERIFY(widget->isVisible());
+    // Nothing reaches past its container.
+    QVERIFY(widget->parentWidget()->rect().contains(widget->geometry()));
+}
+
+void TestConverterForm::captions()
+{
+    QCOMPARE(m_form->windowTitle(),
+             QStringLiteral("www.example.org  Математика - непозиционна бр. система"));
+    QCOMPARE(child<QLabel>("Label1_0")->text(), QStringLiteral("Ксавора"));
+    QCOMPARE(child<QLabel>("Label1_1")->text(),
+             QStringLiteral("1=I; V=5; X=10; L=50; C=100; D=500, M=1000"));
+    QCOMPARE(child<QGroupBox>("Frame1")->title(), QStringLiteral("Римски числа в арабски "));
+    QCOMPARE(child<QGroupBox>("Frame2")->title(), QStringLiteral("Арабски числа в римски"));
+    QCOMPARE(child<QPushButton>("Command1_0")->text(), QStringLiteral("Изчисли"));
+    QCOMPARE(child<QPushButton>("Command1_1")->text(), QStringLiteral("Изчисти"));
+    QCOMPARE(child<QPushButton>("Command2")->text(), QStringLiteral("Изчисли"));
+    QVERIFY(romanBox()->text().isEmpty());
+    QVERIFY(arabicBox()->text().isEmpty());
+    QVERIFY(!m_form->windowIcon().isNull());
+    QCOMPARE(m_form->windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
+}
+
+void TestConverterForm::colours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("where");
+    QTest::addColumn<QColor>("colour");
+
+    // Points on each face that no caption covers.
+    QTest::newRow("window") << "ConverterForm" << QPoint(3, 60) << QColor(128, 128, 255);
+    QTest::newRow("roman frame") << "Frame1" << QPoint(425, 40) << QColor(128, 128, 255);
+    QTest::newRow("arabic frame") << "Frame2" << QPoint(425, 50) << QColor(128, 128, 255);
+    QTest::newRow("heading") << "Label1_0" << QPoint(3, 3) << QColor(255, 192, 128);
+    QTest::newRow("legend") << "Label1_1" << QPoint(3, 3) << QColor(255, 192, 128);
+    QTest::newRow("roman calculate") << "Command1_0" << QPoint(6, 6) << QColor(128, 255, 128);
+    QTest::newRow("roman calculate bottom")
+        << "Command1_0" << QPoint(90, 26) << QColor(128, 255, 128);
+    QTest::newRow("arabic calculate") << "Command2" << QPoint(6, 6) << QColor(0, 255, 0);
+    QTest::newRow("arabic calculate bottom") << "Command2" << QPoint(90, 26) << QColor(0, 255, 0);
+    QTest::newRow("clear") << "Command1_1" << QPoint(6, 6) << QColor(255, 128, 128);
+    QTest::newRow("clear bottom") << "Command1_1" << QPoint(98, 26) << QColor(255, 128, 128);
+}
+
+void TestConverterForm::colours()
+{
+    QFETCH(QString, name);
+    QFETCH(QPoint, where);
+    QFETCH(QColor, colour);
+
+    QWidget *widget =
+        name == m_form->objectName() ? m_form.get() : m_form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    const QImage face = widget->grab().toImage();
+    QCOMPARE(face.pixelColor(where).rgb(), colour.rgb());
+}
+
+void TestConverterForm::fontAndSize()
+{
+    const QFont font = m_form->font();
+    QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(font.pointSize(), 12);
+    QCOMPARE(font.weight(), QFont::Normal);
+    // Liberation Serif stands in for Times New Roman and has Cyrillic.
+    QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Serif"));
+    for (const QWidget *widget : m_form->findChildren<QWidget *>(Qt::FindChildrenRecursively))
+        QCOMPARE(widget->font(), font);
+
+    QCOMPARE(m_form->size(), QSize(461, 425));
+    QCOMPARE(m_form->minimumSize(), QSize(461, 425));
+    QCOMPARE(m_form->maximumSize(), QSize(461, 425));
+    QVERIFY(!(m_form->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void TestConverterForm::helpTextLines()
+{
+    const QStringList &lines = helpLines();
+    QCOMPARE(lines.size(), 43);
+    QCOMPARE(lines.at(0),
+             QStringLiteral("Римската бройна система е непозиционна, т.е стойността "));
+    QCOMPARE(lines.at(17), QStringLiteral("L."));
+    QCOMPARE(lines.at(20), QStringLiteral("Тема на проекта: Ксавора"));
+    QCOMPARE(lines.at(25),
+             QStringLiteral("Ограничение за въвежданите естествени числа - до 3999."));
+    QCOMPARE(lines.at(26), QString());
+    QCOMPARE(lines.at(27), QString());
+    QCOMPARE(lines.at(28), QString());
+    QCOMPARE(lines.at(33), QStringLiteral("     0  + 10 ?10 ?100 ?1000 "));
+    QCOMPARE(lines.at(37), QStringLiteral(" 4   IV   XIV   XL   CD    "));
+    QCOMPARE(lines.at(42), QStringLiteral(" 9   IX   XIX   XC   CM    "));
+
+    const QString text = helpText();
+    QCOMPARE(text.size(), 1705);
+    QCOMPARE(text.count(QStringLiteral("\r\n")), 43);
+    QVERIFY(text.endsWith(QStringLiteral(" CM    \r\n")));
+    QVERIFY(!text.contains(u'\t'));
+}
+
+void TestConverterForm::helpBoxShowsEveryLine()
+{
+    auto *help = child<QPlainTextEdit>("Text1_0");
+    const QTextDocument *document = help->document();
+    QCOMPARE(document->blockCount(), 43);
+    for (int i = 0; i < 43; ++i)
+        QCOMPARE(document->findBlockByNumber(i).text(), helpLines().at(i));
+
+    // Opens at its first line, and its scroll bar reaches the table at the end.
+    QScrollBar *bar = help->verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(help->cursorForPosition(QPoint(2, 2)).blockNumber(), 0);
+    bar->setValue(bar->maximum());
+    const QPoint bottom(2, help->viewport()->height() - 4);
+    QCOMPARE(help->cursorForPosition(bottom).blockNumber(), 42);
+}
+
+void TestConverterForm::focusOrder()
+{
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("Text1_0"));
+
+    const QStringList order{QStringLiteral("Text2"),      QStringLiteral("Command1_0"),
+                            QStringLiteral("Text3"),      QStringLiteral("Command2"),
+                            QStringLiteral("Command1_1"), QStringLiteral("Text1_0")};
+    const QString helpBefore = child<QPlainTextEdit>("Text1_0")->toPlainText();
+    for (const QString &name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+    QCOMPARE(child<QPlainTextEdit>("Text1_0")->toPlainText(), helpBefore);
+
+    for (qsizetype i = order.size() - 2; i >= -1; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), i >= 0 ? order.at(i) : order.last());
+    }
+}
+
+void TestConverterForm::enterAndEscapeInABox()
+{
+    for (QLineEdit *box : {romanBox(), arabicBox()}) {
+        box->setFocus();
+        type(box, QStringLiteral("14"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(box, Qt::Key_Escape);
+    }
+    QCOMPARE(romanBox()->text(), QStringLiteral("14"));
+    QCOMPARE(arabicBox()->text(), QStringLiteral("14"));
+    QVERIFY(m_form->isVisible());
+}
+
+void TestConverterForm::enterPressesTheFocusedButton()
+{
+    arabicBox()->setText(QStringLiteral("14"));
+    auto *calculate = child<QPushButton>("Command2");
+    calculate->setFocus();
+    QTest::keyClick(calculate, Qt::Key_Return);
+    QCOMPARE(romanBox()->text(), QStringLiteral("XIV"));
+}
+
+void TestConverterForm::arabicCalculate_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("roman");  // what the Roman box then shows
+    QTest::addColumn<QString>("arabic"); // and the Arabic box
+
+    const QString before = QStringLiteral("MMXXVI");
+    QTest::newRow("one") << "1"
+                         << "I"
+                         << "1";
+    QTest::newRow("largest") << "3999"
+                             << "MMMCMXCIX"
+                             << "3999";
+    QTest::newRow("trailing letters") << "12ab"
+                                      << "XII"
+                                      << "12ab";
+    QTest::newRow("leading blank") << " 12"
+                                   << "XII"
+                                   << " 12";
+    QTest::newRow("half to even") << "9.5"
+                                  << "X"
+                                  << "9.5";
+    QTest::newRow("half down to even") << "2.5"
+                                       << "II"
+                                       << "2.5";
+    QTest::newRow("half up to even") << "1.5"
+                                     << "II"
+                                     << "1.5";
+    QTest::newRow("empty") << "" << before << "";
+    QTest::newRow("zero") << "0" << before << "";
+    QTest::newRow("half") << "0.5" << before << "";
+    QTest::newRow("negative") << "-5" << before << "";
+    QTest::newRow("too large") << "4000" << before << "";
+    QTest::newRow("too large, four digits") << "9999" << before << "";
+    QTest::newRow("five digits") << "10000" << before << "";
+    QTest::newRow("blank makes five") << " 1000" << before << "";
+    QTest::newRow("fraction of five") << "999.5" << before << "";
+    QTest::newRow("letters") << "abc" << before << "";
+    QTest::newRow("too large for a double") << QString(400, u'9') << before << "";
+    QTest::newRow("a million digits") << QString(1'000'000, u'1') << before << "";
+}
+
+void TestConverterForm::arabicCalculate()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, roman);
+    QFETCH(QString, arabic);
+
+    romanBox()->setText(QStringLiteral("MMXXVI"));
+    if (typed.size() < 20)
+        type(arabicBox(), typed);
+    else
+        arabicBox()->setText(typed);
+    QCOMPARE(arabicBox()->text(), typed);
+    click("Command2");
+    QCOMPARE(romanBox()->text(), roman);
+    QCOMPARE(arabicBox()->text(), arabic);
+}
+
+void TestConverterForm::refusalRepeatsOnAnEmptyBox()
+{
+    type(arabicBox(), QStringLiteral("5000"));
+    click("Command2");
+    QCOMPARE(arabicBox()->text(), QString());
+    click("Command2");
+    QCOMPARE(arabicBox()->text(), QString());
+    QCOMPARE(romanBox()->text(), QString());
+}
+
+void TestConverterForm::romanCalculate_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("roman");
+    QTest::addColumn<QString>("arabic");
+
+    QTest::newRow("lower case") << "xiv"
+                                << "XIV"
+                                << "14";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "0";
+    QTest::newRow("largest accepted") << "mmmcmxcix"
+                                      << "MMMCMXCIX"
+                                      << "3999";
+    QTest::newRow("no upper limit") << "MMMM"
+                                    << "MMMM"
+                                    << "4000";
+    QTest::newRow("non-standard") << "iiv"
+                                  << "IIV"
+                                  << "5";
+    QTest::newRow("other characters skipped") << "x i v"
+                                              << "X I V"
+                                              << "14";
+    QTest::newRow("cyrillic look-alikes") << "См"
+                                          << "СМ"
+                                          << "0";
+}
+
+void TestConverterForm::romanCalculate()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, roman);
+    QFETCH(QString, arabic);
+
+    arabicBox()->setText(QStringLiteral("stale"));
+    type(romanBox(), typed);
+    click("Command1_0");
+    QCOMPARE(romanBox()->text(), roman);
+    QCOMPARE(arabicBox()->text(), arabic);
+
+    // The result converts back where it is a standard numeral.
+    if (roman == QStringLiteral("MMMCMXCIX")) {
+        click("Command2");
+        QCOMPARE(romanBox()->text(), roman);
+    }
+}
+
+void TestConverterForm::clearEmptiesBothBoxes()
+{
+    const QString help = child<QPlainTextEdit>("Text1_0")->toPlainText();
+    type(romanBox(), QStringLiteral("xiv"));
+    type(arabicBox(), QStringLiteral("14"));
+    click("Command1_1");
+    QCOMPARE(romanBox()->text(), QString());
+    QCOMPARE(arabicBox()->text(), QString());
+    click("Command1_1");
+    QCOMPARE(romanBox()->text(), QString());
+    QCOMPARE(arabicBox()->text(), QString());
+    QCOMPARE(child<QPlainTextEdit>("Text1_0")->toPlainText(), help);
+}
+
+void TestConverterForm::unknownButtonIndexDoesNothing()
+{
+    romanBox()->setText(QStringLiteral("xiv"));
+    arabicBox()->setText(QStringLiteral("7"));
+    m_form->Command1_Click(2);
+    m_form->Command1_Click(-1);
+    QCOMPARE(romanBox()->text(), QStringLiteral("xiv"));
+    QCOMPARE(arabicBox()->text(), QStringLiteral("7"));
+}
+
+QTEST_MAIN(TestConverterForm)
+#include "converterform_test.moc"
