@@ -1,3 +1,4 @@
+#include "bulgariantranslation.h"
 #include "converterform.h"
 
 #include <QApplication>
@@ -5,6 +6,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.RomanConverter"));
+    installBulgarianTranslation(app);
     ConverterForm form;
     form.show();
     return QApplication::exec();

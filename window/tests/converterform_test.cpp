@@ -29,6 +29,7 @@ private slots:
     void colours_data();
     void colours();
     void fontAndSize();
+    void captionsFitTheirControls();
     void helpTextLines();
     void helpBoxShowsEveryLine();
     void focusOrder();
@@ -177,7 +178,7 @@ void TestConverterForm::colours()
         name == m_form->objectName() ? m_form.get() : m_form->findChild<QWidget *>(name);
     QVERIFY(widget);
     const QImage face = widget->grab().toImage();
-    QCOMPARE(face.pixelColor(where).rgb(), colour.rgb());
+    QCOMPARE(face.pixelColor(where * face.devicePixelRatio()).rgb(), colour.rgb());
 }
 
 void TestConverterForm::fontAndSize()
@@ -195,6 +196,32 @@ void TestConverterForm::fontAndSize()
     QCOMPARE(m_form->minimumSize(), QSize(461, 425));
     QCOMPARE(m_form->maximumSize(), QSize(461, 425));
     QVERIFY(!(m_form->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void TestConverterForm::captionsFitTheirControls()
+{
+    for (const QLabel *label : m_form->findChildren<QLabel *>()) {
+        const QFontMetrics metrics = label->fontMetrics();
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
+        QVERIFY(metrics.height() <= label->height());
+    }
+    for (const QPushButton *button : m_form->findChildren<QPushButton *>()) {
+        const QFontMetrics metrics = button->fontMetrics();
+        // Room for the border on each side.
+        QVERIFY2(metrics.horizontalAdvance(button->text()) + 8 <= button->width(),
+                 qPrintable(button->text()));
+        QVERIFY(metrics.height() + 4 <= button->height());
+    }
+    for (const QGroupBox *frame : m_form->findChildren<QGroupBox *>()) {
+        QVERIFY2(frame->fontMetrics().horizontalAdvance(frame->title()) + 16 <= frame->width(),
+                 qPrintable(frame->title()));
+        // The caption stays above the frame's first row of controls.
+        for (const QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY(frame->fontMetrics().height() <= control->y());
+    }
+    for (const QLineEdit *box : {romanBox(), arabicBox()})
+        QVERIFY(box->fontMetrics().height() + 4 <= box->height());
 }
 
 void TestConverterForm::helpTextLines()

@@ -3,10 +3,12 @@
 # the window by its caption, checks its size, types into the boxes, presses
 # the buttons, reads the results back through the clipboard, and takes a
 # screenshot of the window.
-# Usage: xvfb_window_test.sh PROGRAM [SCREENSHOT.png]
+# Usage: xvfb_window_test.sh PROGRAM [SCREENSHOT.png [SCALE]]
+# With a SCALE of 2 the window is drawn at twice the pixels (QT_SCALE_FACTOR).
 set -euo pipefail
 program=$1
 shot=${2:-screenshot.png}
+scale=${3:-1}
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -21,13 +23,14 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "$((1024 * scale))x$((768 * scale))x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(cat "$work/display")"
 export XDG_RUNTIME_DIR=$work
 unset QT_QPA_PLATFORM
+export QT_SCALE_FACTOR=$scale
 
 "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
@@ -36,7 +39,8 @@ caption='www.example.org  Математика - непозиционна бр. 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) ||
     fail "no window captioned '$caption'"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "${WIDTH}x${HEIGHT}" = 461x425 ] || fail "window is ${WIDTH}x${HEIGHT}, not 461x425"
+expected="$((461 * scale))x$((425 * scale))"
+[ "${WIDTH}x${HEIGHT}" = "$expected" ] || fail "window is ${WIDTH}x${HEIGHT}, not $expected"
 [ "$(xprop -id "$window" WM_NAME | cut -d'"' -f2)" = "$caption" ] || fail "caption differs"
 
 # Points inside the controls, in window coordinates.
@@ -46,7 +50,7 @@ clear_button=(360 104)
 arabic_box=(60 176)
 arabic_calculate=(248 176)
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
+click() { xdotool mousemove --window "$window" $(($1 * scale)) $(($2 * scale)) click 1; sleep 0.1; }
 type_into() {
     click "$1" "$2"
     xdotool key --clearmodifiers ctrl+a BackSpace

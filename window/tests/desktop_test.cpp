@@ -1,0 +1,106 @@
+#include "bulgariantranslation.h"
+#include "converterform.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+// What a user meets beyond the numbers: Qt's own texts in Bulgarian, and the
+// names a screen reader announces.
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void contextMenusAreBulgarian_data();
+    void contextMenusAreBulgarian();
+    void accessibleNames_data();
+    void accessibleNames();
+
+private:
+    std::unique_ptr<ConverterForm> m_form;
+};
+
+void TestDesktop::initTestCase()
+{
+    // Whatever the user's locale, Qt's texts are Bulgarian.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(installBulgarianTranslation(*QCoreApplication::instance()));
+    m_form = std::make_unique<ConverterForm>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestDesktop::contextMenusAreBulgarian_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("roman box") << "Text2";
+    QTest::newRow("arabic box") << "Text3";
+}
+
+void TestDesktop::contextMenusAreBulgarian()
+{
+    QFETCH(QString, box);
+    auto *edit = m_form->findChild<QLineEdit *>(box);
+    QVERIFY(edit);
+    edit->setText(QStringLiteral("xiv"));
+    edit->selectAll();
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text().section(u'\t', 0, 0);
+    }
+    const QStringList expected{QStringLiteral("&Отмяна"),           QStringLiteral("По&втаряне"),
+                               QStringLiteral("&Изрязване"),        QStringLiteral("&Копиране"),
+                               QStringLiteral("&Поставяне"),        QStringLiteral("Изтриване"),
+                               QStringLiteral("Избиране на всичко")};
+    QCOMPARE(texts, expected);
+}
+
+void TestDesktop::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("announced");
+    QTest::addColumn<int>("role");
+
+    QTest::newRow("roman box") << "Text2"
+                               << "Римски числа в арабски" << int(QAccessible::EditableText);
+    QTest::newRow("arabic box") << "Text3"
+                                << "Арабски числа в римски" << int(QAccessible::EditableText);
+    QTest::newRow("roman calculate")
+        << "Command1_0"
+        << "Изчисли: Римски числа в арабски" << int(QAccessible::Button);
+    QTest::newRow("arabic calculate")
+        << "Command2"
+        << "Изчисли: Арабски числа в римски" << int(QAccessible::Button);
+    QTest::newRow("clear") << "Command1_1"
+                           << "Изчисти" << int(QAccessible::Button);
+    QTest::newRow("help box") << "Text1_0"
+                              << "Помощ: римската бройна система" << int(QAccessible::EditableText);
+}
+
+void TestDesktop::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, announced);
+    QFETCH(int, role);
+
+    auto *widget = m_form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), announced);
+    QCOMPARE(int(accessible->role()), role);
+    QVERIFY(accessible->state().focusable);
+}
+
+QTEST_MAIN(TestDesktop)
+#include "desktop_test.moc"
