@@ -1,10 +1,12 @@
 # The Debian packages the program needs to build and run, and those its tests add.
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034
 build_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n fonts-liberation
 )
 test_packages=(
     googletest libgtest-dev libbenchmark-dev
-    xvfb xauth xdotool xclip x11-utils imagemagick
+    clang libclang-rt-14-dev valgrind
+    xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
+    desktop-file-utils appstream dpkg-dev file
 )

@@ -1,0 +1,20 @@
+# A Debian package of the installed program. Its library dependencies are
+# read off the binary; the font and Qt's Bulgarian catalogue are named, since
+# the program only finds them at run time.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME roman-converter)
+set(CPACK_PACKAGE_VENDOR "Roman converter developers")
+set(CPACK_PACKAGE_CONTACT "Roman converter developers <developers@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "converter between Roman numerals and Arabic numbers")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "converter between Roman numerals and Arabic numbers\n\
+ A small desktop program with a Bulgarian interface: type a number from 1 to\n\
+ 3999 to see its Roman numeral, or a Roman numeral to see its value. A help\n\
+ text explains the Roman number system.")
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
