@@ -1,0 +1,166 @@
+#include "benchfigures.h"
+#include "conversions.h"
+#include "memorybox.h"
+#include "numeraltables.h"
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Largest = 3999;
+constexpr qsizetype TextLength = 1'000'000;
+// romanValue may take this many times as long as merely reading its text.
+constexpr double ReadingTarget = 10.0;
+
+const NumeralTables &tables()
+{
+    static const NumeralTables filled = [] {
+        NumeralTables tables;
+        tables.fill();
+        return tables;
+    }();
+    return filled;
+}
+
+// A long numeral as a user might paste it: the standard numerals of 1 to 3999
+// back to back, over and over, cut at a million characters.
+const QString &romanText()
+{
+    static const QString text = [] {
+        QString text;
+        text.reserve(TextLength);
+        for (int number = 1; text.size() < TextLength; number = number % Largest + 1)
+            text += romanNumeral(tables(), number);
+        text.truncate(TextLength);
+        return text;
+    }();
+    return text;
+}
+
+const QString &lowerRomanText()
+{
+    static const QString text = romanText().toLower();
+    return text;
+}
+
+void setTextBytes(benchmark::State &state, const QString &text)
+{
+    state.SetBytesProcessed(state.iterations() * text.size() * qsizetype(sizeof(QChar)));
+}
+
+void toRoman(benchmark::State &state)
+{
+    for ([[maybe_unused]] auto _ : state) {
+        for (int number = 1; number <= Largest; ++number)
+            benchmark::DoNotOptimize(romanNumeral(tables(), number));
+    }
+    state.counters["per_numeral"] = benchmark::Counter(
+        Largest, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(toRoman)->Name("romanNumeral/1-3999");
+
+void toValue(benchmark::State &state)
+{
+    const QString &text = romanText();
+    for ([[maybe_unused]] auto _ : state)
+        benchmark::DoNotOptimize(romanValue(tables(), text));
+    setTextBytes(state, text);
+}
+BENCHMARK(toValue)->Name("romanValue");
+
+// The floor for anything that reads the text once: every code unit loaded and
+// added, which the compiler is free to vectorise but not to skip.
+void sumCodeUnits(benchmark::State &state)
+{
+    const QString &text = romanText();
+    for ([[maybe_unused]] auto _ : state) {
+        std::uint64_t sum = 0;
+        for (const QChar c : text)
+            sum += c.unicode();
+        benchmark::DoNotOptimize(sum);
+    }
+    setTextBytes(state, text);
+}
+BENCHMARK(sumCodeUnits)->Name("sumCodeUnits");
+
+// The whole Calculate of the Roman frame: a lower-case text is copied while
+// upper-cased, an upper-case one only scanned, so the two show that cost.
+void romanToArabic(benchmark::State &state, const QString &(*text)())
+{
+    for ([[maybe_unused]] auto _ : state) {
+        MemoryBox roman(text());
+        MemoryBox arabic;
+        RomanToArabic(tables(), roman, arabic);
+        benchmark::DoNotOptimize(arabic.text());
+    }
+    setTextBytes(state, text());
+}
+BENCHMARK_CAPTURE(romanToArabic, upper, &romanText)->Name("RomanToArabic/upper");
+BENCHMARK_CAPTURE(romanToArabic, lower, &lowerRomanText)->Name("RomanToArabic/lower");
+
+// Shows the usual table, then how the readers of the long text compare with
+// the plain sum, from the median CPU time of each benchmark's repetitions.
+class SummaryReporter : public benchmark::ConsoleReporter
+{
+public:
+    // Colours only on a terminal, so a saved report stays plain text.
+    SummaryReporter() : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular)
+    {
+    }
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
+                m_seconds[run.run_name.function_name].push_back(run.cpu_accumulated_time /
+                                                                double(run.iterations));
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void printSummary() const
+    {
+        const auto floor = seconds("sumCodeUnits");
+        const auto value = seconds("romanValue");
+        if (!floor || !value)
+            return;
+        std::printf("\nTime to read the %lld-character text, as a multiple of:\n",
+                    static_cast<long long>(TextLength));
+        std::printf("  %-20s %13s %11s\n", "", "sumCodeUnits", "romanValue");
+        for (const char *name : {"romanValue", "RomanToArabic/upper", "RomanToArabic/lower"}) {
+            if (const auto time = seconds(name))
+                std::printf("  %-20s %12.1fx %10.1fx\n", name, *time / *floor, *time / *value);
+        }
+        std::printf("romanValue within %.0fx of sumCodeUnits: %s\n", ReadingTarget,
+                    *value / *floor <= ReadingTarget ? "met" : "NOT met");
+    }
+
+private:
+    [[nodiscard]] std::optional<double> seconds(const std::string &name) const
+    {
+        const auto found = m_seconds.find(name);
+        return found == m_seconds.end() ? std::nullopt : median(found->second);
+    }
+
+    std::map<std::string, std::vector<double>> m_seconds;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printSummary();
+    benchmark::Shutdown();
+    return 0;
+}
