@@ -23,29 +23,19 @@ for program in "$converter" "$bare" "$watch"; do
     [ -x "$program" ] || fail "$program is not built"
 done
 
+# shellcheck source=privatedisplay.sh
+source "$(dirname "$0")/privatedisplay.sh"
 work=$(mktemp -d)
-xvfb=
+display_pid=
 cleanup() {
-    if [ -n "$xvfb" ]; then
-        kill "$xvfb" 2>/dev/null || true
-        wait "$xvfb" 2>/dev/null || true
+    if [ -n "$display_pid" ]; then
+        kill "$display_pid" 2>/dev/null || true
+        wait "$display_pid" 2>/dev/null || true
     fi
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# Without -noreset the server resets whenever its last client leaves, as each
-# measured program does, and refuses connections while it resets.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-# Run as a user would, on the X server, with no plugin tracing slowing Qt down.
-unset QT_QPA_PLATFORM QT_DEBUG_PLUGINS QT_LOGGING_RULES
+open_private_display "$work" || fail "no X display"
 
 # One line "MILLISECONDS ms KIB kB" per run into the program's file.
 measure() {
