@@ -69,9 +69,29 @@ void ArabicToRoman(const NumeralTables &tables, const TextBox &arabicBox, TextBo
     romanBox.setText(romanNumeral(tables, readNumber(arabicBox.text()).value));
 }
 
+QString upperCased(const QString &text)
+{
+    // Plain ASCII, by far the usual case, needs no Unicode tables: only a to z
+    // change, and a text with none of them is returned as it is.
+    bool lower = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return text.toUpper();
+        lower = lower || (c >= u'a' && c <= u'z');
+    }
+    if (!lower)
+        return text;
+    QString upper = text;
+    for (QChar &c : upper) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(char16_t(c.unicode() - (u'a' - u'A')));
+    }
+    return upper;
+}
+
 void RomanToArabic(const NumeralTables &tables, TextBox &romanBox, TextBox &arabicBox)
 {
-    const QString upper = romanBox.text().toUpper();
+    const QString upper = upperCased(romanBox.text());
     romanBox.setText(upper);
     arabicBox.setText(QString::number(romanValue(tables, upper)));
 }

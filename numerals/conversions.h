@@ -25,6 +25,10 @@
 // the value of any text a QString can hold.
 [[nodiscard]] std::uint64_t romanValue(const NumeralTables &tables, QStringView text);
 
+// The text upper-cased by Unicode's rules, independent of the locale (so a to z
+// always become A to Z).
+[[nodiscard]] QString upperCased(const QString &text);
+
 // Writes the Roman numeral of the Arabic box's number into the Roman box and
 // leaves the Arabic box as the user typed it. Trusts its caller to have
 // accepted the number.

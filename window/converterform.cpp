@@ -115,9 +115,10 @@ ConverterForm::ConverterForm(QWidget *parent)
 {
     setObjectName(QStringLiteral("ConverterForm"));
     setWindowTitle(QStringLiteral("www.example.org  Математика - непозиционна бр. система"));
+    // The 32 pixel picture, and the 64 pixel one for a doubled scale; the
+    // larger ones are for the desktop's icon theme and would only slow start-up.
     QIcon icon(QStringLiteral(":/icons/roman-converter.png"));
-    for (const int size : {64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/roman-converter-%1.png").arg(size));
+    icon.addFile(QStringLiteral(":/icons/roman-converter-64.png"));
     setWindowIcon(icon);
     QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
     font.setStyleHint(QFont::Serif);

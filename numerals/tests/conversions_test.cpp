@@ -154,6 +154,24 @@ TEST_F(Conversions, ArabicToRomanLeavesTheArabicBoxAlone)
     }
 }
 
+TEST(UpperCased, AgreesWithUnicodeUpperCasing)
+{
+    const char16_t *const texts[] = {
+        u"",          u"xiv",         u"XIV",     u"MmMcMxCiX",       u"x i v, 12!",
+        u"@[`{~\x7f", u"stra\u00DFe", u"\u0131v", u"xiv\u0441\u043C", u"\uFB01x"};
+    for (const char16_t *text : texts) {
+        const QString input = QString::fromUtf16(text);
+        EXPECT_EQ(upperCased(input), input.toUpper()) << input.toStdString();
+    }
+    // Every single 16-bit character, lone surrogates included.
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        const QString one{QChar(char16_t(c))};
+        ASSERT_EQ(upperCased(one), one.toUpper()) << std::hex << std::uint32_t(c);
+    }
+    const QString upper = QString::fromUtf16(u"MMXXVI");
+    EXPECT_TRUE(upperCased(upper).isSharedWith(upper)); // nothing to change, nothing copied
+}
+
 TEST_F(Conversions, RomanToArabicUpperCasesTheRomanBox)
 {
     const struct
