@@ -4,9 +4,9 @@
 
 namespace {
 
-[[noreturn]] void outOfBounds(const char *table, int slot, int slots)
+[[noreturn]] void outOfBounds(const char *table, int slot, int tableSize)
 {
-    qFatal("%s: slot %d is outside the table (0 to %d)", table, slot, slots - 1);
+    qFatal("%s: slot %d is outside the table (0 to %d)", table, slot, tableSize - 1);
 }
 
 template <typename Table> const auto &checkedRead(const Table &table, int slot, const char *name)

@@ -51,8 +51,8 @@ private:
             qFatal("no child %s", name);
         return widget;
     }
-    QLineEdit *romanBox() const { return child<QLineEdit>("Text2"); }
-    QLineEdit *arabicBox() const { return child<QLineEdit>("Text3"); }
+    [[nodiscard]] QLineEdit *romanBox() const { return child<QLineEdit>("Text2"); }
+    [[nodiscard]] QLineEdit *arabicBox() const { return child<QLineEdit>("Text3"); }
     void click(const char *button) const
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
