@@ -7,6 +7,6 @@ build_packages=(
 test_packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev valgrind
-    xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
+    xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
 )
