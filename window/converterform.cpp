@@ -55,7 +55,6 @@ QGroupBox *makeFrame(const QString &caption, const QRect &geometry, QWidget *par
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
     frame->setGeometry(geometry);
-    setBackColour(frame, FormColour);
     return frame;
 }
 
