@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # shellcheck shell=bash
 # A private X server to run programs on as a user would: a real X display, no
 # Qt platform override, no plugin tracing, and a runtime folder of their own.

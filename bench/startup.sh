@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Compares the converter's start-up with that of a bare Qt window of the same
 # size: both run in turn on a private Xvfb, each timed from its start until its
 # window is mapped, with its peak memory read at that moment.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # A Debian package of the installed program. Its library dependencies are
 # read off the binary; the font and Qt's Bulgarian catalogue are named, since
 # the program only finds them at run time.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Roman converter developers
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary 16-bit text to the Arabic box's Calculate and checks that it
 // is accepted exactly when it should be, that an accepted number becomes its
 // standard Roman numeral, and that each outcome touches only the right box.

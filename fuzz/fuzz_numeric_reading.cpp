@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Roman converter developers
+// SPDX-License-Identifier: MIT
+
 // Reads arbitrary 16-bit text as a number and checks the reading against
 // strtod on the number's own characters, and against readings of the same
 // number in other surroundings.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Roman converter developers
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary 16-bit text to the Roman box's Calculate and checks the
 // upper-cased box and the decimal value against a plain reference scan.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Installs, from Debian's archive, whichever of the named packages are missing.
 # Usage: install-deps.sh PACKAGE...
 set -euo pipefail

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # The Debian packages the program needs to build and run, and those its tests add.
 # shellcheck shell=bash disable=SC2034
 build_packages=(
@@ -8,5 +11,5 @@ test_packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev valgrind
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file reuse git
 )

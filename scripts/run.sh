@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Builds the program (installing what it needs first) and opens its window.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

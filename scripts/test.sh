@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Builds the program and runs every test, installing what they need first:
 #  1. a clang build with AddressSanitizer and UndefinedBehaviorSanitizer runs
 #     the unit and window tests, and each fuzzer for a bounded time;

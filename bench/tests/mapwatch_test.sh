@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Checks mapwatch on a private Xvfb: it times the window of the program it
 # started and no other, reports a plausible peak memory, gives up at once on a
 # program that ends or never starts, and leaves nothing running.

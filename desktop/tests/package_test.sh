@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package from a built tree, checks what it installs and
 # what it depends on, then runs the packaged program in a real X window.
 # Usage: package_test.sh BUILD_DIR XVFB_WINDOW_TEST

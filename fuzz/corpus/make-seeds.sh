@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Writes the seed inputs of the fuzz targets: each file is one text in
 # UTF-16LE, the form the targets read. Run again after changing the list.
 set -euo pipefail

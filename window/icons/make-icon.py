@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 """Draw the program's hamburger icon and write it as PNG files.
 
 Only the standard library is used (zlib + struct for PNG), so the icon can

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Pastes a million characters into each box of the real window and presses
 # its Calculate. The Roman box must keep every character, upper-cased, and
 # the value must show within the time limit; the Arabic box must refuse them

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Shared by the real-window tests: a private X server, the program in it, and
 # a person's hands (mouse, keyboard, clipboard). Source it, then call
 # start_session PROGRAM SCALE.

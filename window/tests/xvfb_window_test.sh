@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
 # Runs the built program in a real X server, as a person would use it: finds
 # the window by its caption, checks its size, types into the boxes, presses
 # the buttons, reads the results back through the clipboard, and takes a
