@@ -134,7 +134,9 @@ ConverterForm::ConverterForm(QWidget *parent)
     m_text1 = new QPlainTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1_0"));
     m_text1->setGeometry(fromTwips(120, 3240, 6615, 3015));
-    m_text1->setPlainText(helpLines().join(u'\n'));
+    // Every line ends in a line break, the last one too, so the box ends in an
+    // empty line below the table and a copy of the whole text ends in one.
+    m_text1->setPlainText(helpText());
     m_text1->setReadOnly(true);
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text1->setFocusPolicy(Qt::StrongFocus);

@@ -6,6 +6,8 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,6 +37,7 @@ private slots:
     void captionsFitTheirControls();
     void helpTextLines();
     void helpBoxShowsEveryLine();
+    void helpBoxCopiesItsWholeText();
     void focusOrder();
     void enterAndEscapeInABox();
     void enterPressesTheFocusedButton();
@@ -249,15 +252,21 @@ void TestConverterForm::helpTextLines()
     QCOMPARE(text.count(QStringLiteral("\r\n")), 43);
     QVERIFY(text.endsWith(QStringLiteral(" CM    \r\n")));
     QVERIFY(!text.contains(u'\t'));
+    // The whole text to the letter: an edited or moved line, or a look-alike
+    // letter from another alphabet, changes the digest.
+    QCOMPARE(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex(),
+             QByteArrayLiteral("561afc23f7282fcf817fadff84c2cffeae5df035b3b4eaca2e84ef9a2bfcd097"));
 }
 
 void TestConverterForm::helpBoxShowsEveryLine()
 {
     auto *help = child<QPlainTextEdit>("Text1_0");
     const QTextDocument *document = help->document();
-    QCOMPARE(document->blockCount(), 43);
+    // The 43 lines, and the empty line after the last one's line break.
+    QCOMPARE(document->blockCount(), 44);
     for (int i = 0; i < 43; ++i)
         QCOMPARE(document->findBlockByNumber(i).text(), helpLines().at(i));
+    QCOMPARE(document->lastBlock().text(), QString());
 
     // Opens at its first line, and its scroll bar reaches the table at the end.
     QScrollBar *bar = help->verticalScrollBar();
@@ -267,7 +276,24 @@ void TestConverterForm::helpBoxShowsEveryLine()
     QCOMPARE(help->cursorForPosition(QPoint(2, 2)).blockNumber(), 0);
     bar->setValue(bar->maximum());
     const QPoint bottom(2, help->viewport()->height() - 4);
-    QCOMPARE(help->cursorForPosition(bottom).blockNumber(), 42);
+    QCOMPARE(help->cursorForPosition(bottom).blockNumber(), 43);
+    const QTextCursor lastLine(document->findBlockByNumber(42));
+    QVERIFY(help->viewport()->rect().contains(help->cursorRect(lastLine)));
+}
+
+void TestConverterForm::helpBoxCopiesItsWholeText()
+{
+    auto *help = child<QPlainTextEdit>("Text1_0");
+    help->setFocus();
+    QTest::keyClick(help, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(help, Qt::Key_C, Qt::ControlModifier);
+    // What a user copies: every line, each ending in a line break.
+    QCOMPARE(QGuiApplication::clipboard()->text(), helpLines().join(u'\n') + u'\n');
+
+    // The caret goes down to the empty line below the table, and no further.
+    QTest::keyClick(help, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(help->textCursor().blockNumber(), 43);
+    QVERIFY(help->textCursor().atEnd());
 }
 
 void TestConverterForm::focusOrder()
@@ -344,6 +370,8 @@ void TestConverterForm::arabicCalculate_data()
     QTest::newRow("empty") << "" << before << "";
     QTest::newRow("zero") << "0" << before << "";
     QTest::newRow("half") << "0.5" << before << "";
+    // Compared as read, before any rounding: 0.9 would round to 1 but is refused.
+    QTest::newRow("just under one") << "0.9" << before << "";
     QTest::newRow("negative") << "-5" << before << "";
     QTest::newRow("too large") << "4000" << before << "";
     QTest::newRow("too large, four digits") << "9999" << before << "";
