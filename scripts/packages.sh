@@ -11,5 +11,5 @@ test_packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev valgrind
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev
-    desktop-file-utils appstream dpkg-dev file reuse git
+    desktop-file-utils appstream dpkg-dev file reuse git locales
 )

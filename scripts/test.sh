@@ -12,6 +12,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/install-deps.sh" "${build_packages[@]}" "${test_packages[@]}"
+"$root/scripts/make-locales.sh" bg_BG.UTF-8 tr_TR.UTF-8
 
 jobs=$(nproc)
 

@@ -4,13 +4,21 @@
 # Shared by the real-window tests: a private X server, the program in it, and
 # a person's hands (mouse, keyboard, clipboard). Source it, then call
 # start_session PROGRAM SCALE.
+# Nothing here is timed: every wait polls until what it waits for has
+# happened, and gives up only after a minute, so a slow or busy machine
+# passes as an idle one does.
 # shellcheck shell=bash
 set -euo pipefail
 
+# The caption is Cyrillic: xdotool and xprop match and print it only in a
+# UTF-8 locale, whatever locale the caller has or lacks.
+export LC_ALL=C.UTF-8
+
 work=$(mktemp -d)
 pids=()
+offer_pid=
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}" $offer_pid; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -21,6 +29,17 @@ fail() {
     exit 1
 }
 
+# wait_for DESCRIPTION COMMAND...: polls the command until it succeeds.
+wait_for() {
+    local what=$1
+    shift
+    for _ in $(seq 600); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "gave up after 60 s waiting for $what"
+}
+
 caption='www.example.org  Математика - непозиционна бр. система'
 
 # Points inside the controls, in the window's logical pixels.
@@ -29,6 +48,7 @@ roman_calculate=(248 104)
 clear_button=(360 104)
 arabic_box=(60 176)
 arabic_calculate=(248 176)
+help_box=(200 300)
 
 # Starts Xvfb big enough for the scaled window, then the program, and waits
 # for its window; sets window, scale, X, Y, WIDTH and HEIGHT.
@@ -38,8 +58,7 @@ start_session() {
     Xvfb -displayfd 3 -screen 0 "$((1024 * scale))x$((768 * scale))x24" -nolisten tcp \
         3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    wait_for "Xvfb to start ($(cat "$work/xvfb.log"))" test -s "$work/display"
     export DISPLAY=":$(cat "$work/display")"
     export XDG_RUNTIME_DIR=$work
     export QT_SCALE_FACTOR=$scale
@@ -48,28 +67,62 @@ start_session() {
     "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) ||
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) ||
         fail "no window captioned '$caption'"
     eval "$(xdotool getwindowgeometry --shell "$window")"
+    printf 'nothing copied yet' >"$work/placeholder"
 }
 
 click() {
     xdotool mousemove --window "$window" $(($1 * scale)) $(($2 * scale)) click 1
-    sleep 0.1
 }
 type_into() {
     click "$1" "$2"
     xdotool key --clearmodifiers ctrl+a BackSpace
     xdotool type --delay 15 "$3"
 }
-# Prints a box's text as the clipboard gets it from the program.
-read_box() {
-    # An empty box copies nothing, so the clipboard is emptied first.
-    printf '' | xclip -i -selection clipboard >/dev/null 2>&1
+
+# Puts the file $1 on the clipboard, as another program would that the user
+# copied from, and waits until it is there.
+offer_clipboard() {
+    if [ -n "$offer_pid" ]; then
+        kill "$offer_pid" 2>/dev/null || true
+        wait "$offer_pid" 2>/dev/null || true
+    fi
+    xclip -quiet -i -selection clipboard "$1" >/dev/null 2>&1 &
+    offer_pid=$!
+    wait_for "the clipboard to offer $1" xclip_offers
+}
+xclip_offers() {
+    [ "$(xclip -o -selection clipboard -t TARGETS 2>/dev/null)" = $'TARGETS\nUTF8_STRING' ]
+}
+offer_taken() { ! kill -0 "$offer_pid" 2>/dev/null; }
+
+# Offers the file $3 on the clipboard, clicks the control at $1,$2 and presses
+# the keys after that there, which end by copying; once the window has taken
+# the clipboard over, writes what it copied to $work/copied. Events reach the
+# window in order, so the copy sees the effect of every earlier click and key.
+press_and_copy() {
+    offer_clipboard "$3"
     click "$1" "$2"
-    xdotool key --clearmodifiers ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null || true
+    xdotool key --clearmodifiers "${@:4}"
+    wait_for "the window to copy" offer_taken
+    offer_pid=
+    xclip -o -selection clipboard >"$work/copied" 2>/dev/null || true
+}
+
+# Leaves a box's whole text in $work/copied, as Ctrl+A and Ctrl+C give it.
+# An empty box copies nothing, so a marker is typed after the text, copied
+# with it, and taken off the box and the copy again.
+copy_box() {
+    press_and_copy "$1" "$2" "$work/placeholder" End numbersign ctrl+a ctrl+c End BackSpace
+    [ "$(tail -c 1 "$work/copied")" = '#' ] || fail "the box at $1,$2 did not take the marker"
+    truncate -s -1 "$work/copied"
+}
+# Prints a box's text.
+read_box() {
+    copy_box "$1" "$2"
+    cat "$work/copied"
 }
 expect_box() {
     local got

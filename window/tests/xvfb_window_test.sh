@@ -36,6 +36,12 @@ click "${clear_button[@]}"
 expect_box "${roman_box[@]}" "" "Clear empties the Roman box"
 expect_box "${arabic_box[@]}" "" "Clear empties the Arabic box"
 
+# The help text as a user copies it: 43 lines, the last one's line break
+# included. Ctrl+Home then takes the selection away again.
+press_and_copy "${help_box[@]}" "$work/placeholder" ctrl+a ctrl+c ctrl+Home
+[ "$(wc -l <"$work/copied")" = 43 ] || fail "the help box copies $(wc -l <"$work/copied") line breaks, not 43"
+[ "$(tail -n 1 "$work/copied")" = ' 9   IX   XIX   XC   CM    ' ] || fail "the help text's last line differs"
+
 type_into "${roman_box[@]}" mcmlxxxiv
 click "${roman_calculate[@]}"
 # Leave the focus where the window opens it, so the picture shows a fresh look.
