@@ -12,4 +12,5 @@ test_packages=(
     clang libclang-rt-14-dev valgrind
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev
     desktop-file-utils appstream dpkg-dev file reuse git locales
+    lintian
 )

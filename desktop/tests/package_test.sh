@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 
 # Builds the Debian package from a built tree, checks what it installs and
-# what it depends on, then runs the packaged program in a real X window.
+# what it depends on, that it is hardened and that lintian finds no error or
+# warning in it, then runs the packaged program in a real X window.
 # Usage: package_test.sh BUILD_DIR XVFB_WINDOW_TEST
 set -euo pipefail
 build=$1
@@ -28,11 +29,15 @@ for file in /usr/bin/roman-converter \
     /usr/share/icons/hicolor/32x32/apps/roman-converter.png \
     /usr/share/icons/hicolor/64x64/apps/roman-converter.png \
     /usr/share/icons/hicolor/128x128/apps/roman-converter.png \
-    /usr/share/icons/hicolor/256x256/apps/roman-converter.png; do
+    /usr/share/icons/hicolor/256x256/apps/roman-converter.png \
+    /usr/share/doc/roman-converter/copyright \
+    /usr/share/doc/roman-converter/changelog.gz \
+    /usr/share/man/man1/roman-converter.1.gz \
+    /usr/share/man/bg/man1/roman-converter.1.gz; do
     grep -qx "$file" "$work/files" || fail "the package lacks $file"
 done
 # Nothing but the program's own files: no tests, benchmarks or headers.
-unexpected=$(grep -v -E '^/usr/(bin/roman-converter|share/(applications|metainfo|icons|doc)(/.*)?|share/?|bin/?)?/?$' "$work/files" || true)
+unexpected=$(grep -v -E '^/usr/(bin/roman-converter|share/(applications|metainfo|icons|doc|man)(/.*)?|share/?|bin/?)?/?$' "$work/files" || true)
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -42,9 +47,20 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-libe
     tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -qxF "$package" ||
         fail "Depends lacks $package"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends is not qt6-wayland"
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
+
+# lintian refuses to run as root unless told; the test command may run as root.
+status=0
+lintian --allow-root --display-info --fail-on error,warning "$deb" >"$work/lintian" || status=$?
+cat "$work/lintian"
+[ "$status" -eq 0 ] || fail "lintian finds errors or warnings"
+! grep -E '^[EW]: |hardening' "$work/lintian" || fail "lintian finds faults"
 
 mkdir "$work/root"
 dpkg-deb -x "$deb" "$work/root"
-file "$work/root/usr/bin/roman-converter" | grep -q 'stripped' || fail "binary is not an executable"
-"$window_test" "$work/root/usr/bin/roman-converter" "$work/packaged.png"
+binary=$work/root/usr/bin/roman-converter
+file "$binary" | grep -q 'stripped' || fail "binary is not an executable"
+readelf --dyn-syms --wide "$binary" | grep __stack_chk_fail >/dev/null || fail "no stack protector"
+readelf -d "$binary" | grep 'FLAGS.*BIND_NOW' >/dev/null || fail "relocations are bound lazily"
+"$window_test" "$binary" "$work/packaged.png"
