@@ -2,14 +2,15 @@
 # SPDX-License-Identifier: MIT
 
 # Flags for the builds that get installed; the sanitizer and fuzzer builds
-# bring their own instrumentation.
+# bring their own instrumentation and keep full paths in their reports.
 if(ROMAN_SANITIZE OR ROMAN_FUZZ)
     return()
 endif()
 
 # Hardened as Debian builds its packages: stack protector, checked libc calls,
 # relocations read-only and bound at start. Optimisation and debug information
-# stay with the build type.
+# stay with the build type; dpkg's own path map names the directory it ran in,
+# so the build's paths are mapped below instead.
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(DPKG_BUILDFLAGS)
     foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
@@ -26,3 +27,8 @@ if(DPKG_BUILDFLAGS)
     add_compile_options(${deb_CXXFLAGS} "$<$<NOT:$<CONFIG:Debug>>:${deb_CPPFLAGS}>")
     add_link_options(${deb_LDFLAGS})
 endif()
+
+# No build path in the objects, debug information included: the build ID is
+# taken before stripping, so it would carry them into the package.
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+                    -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
