@@ -90,6 +90,10 @@ QPushButton *makeButton(const QString &caption, const QRect &geometry, QWidget *
 // Frames are an etched line around a flat face, the caption sitting on the top
 // line. A button's face is a flat fill of its own colour under any style or
 // desktop theme, with a raised border that sinks while it is pressed.
+// Captions on the window's fixed colours are black in every theme: the
+// window's palette does not reach the children of a styled window, so a dark
+// desktop would otherwise draw them light on light. The boxes keep the
+// desktop's colours.
 QString formStyleSheet()
 {
     const auto button = [](const char *name, const QColor &colour) {
@@ -97,7 +101,8 @@ QString formStyleSheet()
                               "QPushButton#%1:focus { border-color: %3; }")
             .arg(QLatin1String(name), colour.name(), colour.darker(160).name());
     };
-    return QStringLiteral("QGroupBox { background-color: %1; border: 2px groove %1;"
+    return QStringLiteral("QLabel { color: black; }"
+                          "QGroupBox { color: black; background-color: %1; border: 2px groove %1;"
                           " margin-top: 9px; }"
                           "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
                           " padding: 0px 2px; background-color: %1; }"
