@@ -62,7 +62,7 @@ QGroupBox *makeFrame(const QString &caption, const QRect &geometry, QWidget *par
 }
 
 QLineEdit *makeBox(const QRect &geometry, QWidget *parent, const QString &name,
-                   const QString &accessibleName)
+                   const QString &accessibleName, const QString &accessibleDescription)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
@@ -70,6 +70,8 @@ QLineEdit *makeBox(const QRect &geometry, QWidget *parent, const QString &name,
     // A box takes any amount of text; only the acceptance rule limits numbers.
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setAccessibleName(accessibleName);
+    // A screen reader user cannot see the legend or the help text beside the box.
+    box->setAccessibleDescription(accessibleDescription);
     return box;
 }
 
@@ -157,8 +159,9 @@ ConverterForm::ConverterForm(QWidget *parent)
     const QString romanCaption = QStringLiteral("Римски числа в арабски ");
     m_frame1 =
         makeFrame(romanCaption, fromTwips(120, 960, 6615, 975), this, QStringLiteral("Frame1"));
-    m_text2 = makeBox(fromTwips(240, 360, 2295, 495), m_frame1, QStringLiteral("Text2"),
-                      romanCaption.trimmed());
+    m_text2 =
+        makeBox(fromTwips(240, 360, 2295, 495), m_frame1, QStringLiteral("Text2"),
+                romanCaption.trimmed(), QStringLiteral("Приема всяко римско число, например XIV."));
     m_command1[0] = makeButton(QStringLiteral("Изчисли"), fromTwips(2880, 360, 1455, 495), m_frame1,
                                QStringLiteral("Command1_0"),
                                QStringLiteral("Изчисли: ") + romanCaption.trimmed());
@@ -169,7 +172,8 @@ ConverterForm::ConverterForm(QWidget *parent)
     m_frame2 =
         makeFrame(arabicCaption, fromTwips(120, 2040, 6615, 1095), this, QStringLiteral("Frame2"));
     m_text3 =
-        makeBox(fromTwips(240, 360, 1815, 495), m_frame2, QStringLiteral("Text3"), arabicCaption);
+        makeBox(fromTwips(240, 360, 1815, 495), m_frame2, QStringLiteral("Text3"), arabicCaption,
+                QStringLiteral("Приема число от 1 до 3999, записано с не повече от четири знака."));
     m_command2 =
         makeButton(QStringLiteral("Изчисли"), fromTwips(2880, 360, 1455, 495), m_frame2,
                    QStringLiteral("Command2"), QStringLiteral("Изчисли: ") + arabicCaption);
