@@ -11,6 +11,7 @@ test_packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev valgrind
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev
+    weston qt6-wayland qt6-gtk-platformtheme
     desktop-file-utils appstream dpkg-dev file reuse git locales
     lintian
 )

@@ -62,7 +62,7 @@ QGroupBox *makeFrame(const QString &caption, const QRect &geometry, QWidget *par
 }
 
 QLineEdit *makeBox(const QRect &geometry, QWidget *parent, const QString &name,
-                   const QString &accessibleName)
+                   const QString &accessibleName, const QString &accessibleDescription)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
@@ -70,6 +70,8 @@ QLineEdit *makeBox(const QRect &geometry, QWidget *parent, const QString &name,
     // A box takes any amount of text; only the acceptance rule limits numbers.
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setAccessibleName(accessibleName);
+    // A screen reader user cannot see the legend or the help text beside the box.
+    box->setAccessibleDescription(accessibleDescription);
     return box;
 }
 
@@ -90,6 +92,10 @@ QPushButton *makeButton(const QString &caption, const QRect &geometry, QWidget *
 // Frames are an etched line around a flat face, the caption sitting on the top
 // line. A button's face is a flat fill of its own colour under any style or
 // desktop theme, with a raised border that sinks while it is pressed.
+// Captions on the window's fixed colours are black in every theme: the
+// window's palette does not reach the children of a styled window, so a dark
+// desktop would otherwise draw them light on light. The boxes keep the
+// desktop's colours.
 QString formStyleSheet()
 {
     const auto button = [](const char *name, const QColor &colour) {
@@ -97,7 +103,8 @@ QString formStyleSheet()
                               "QPushButton#%1:focus { border-color: %3; }")
             .arg(QLatin1String(name), colour.name(), colour.darker(160).name());
     };
-    return QStringLiteral("QGroupBox { background-color: %1; border: 2px groove %1;"
+    return QStringLiteral("QLabel { color: black; }"
+                          "QGroupBox { color: black; background-color: %1; border: 2px groove %1;"
                           " margin-top: 9px; }"
                           "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
                           " padding: 0px 2px; background-color: %1; }"
@@ -152,8 +159,9 @@ ConverterForm::ConverterForm(QWidget *parent)
     const QString romanCaption = QStringLiteral("Римски числа в арабски ");
     m_frame1 =
         makeFrame(romanCaption, fromTwips(120, 960, 6615, 975), this, QStringLiteral("Frame1"));
-    m_text2 = makeBox(fromTwips(240, 360, 2295, 495), m_frame1, QStringLiteral("Text2"),
-                      romanCaption.trimmed());
+    m_text2 =
+        makeBox(fromTwips(240, 360, 2295, 495), m_frame1, QStringLiteral("Text2"),
+                romanCaption.trimmed(), QStringLiteral("Приема всяко римско число, например XIV."));
     m_command1[0] = makeButton(QStringLiteral("Изчисли"), fromTwips(2880, 360, 1455, 495), m_frame1,
                                QStringLiteral("Command1_0"),
                                QStringLiteral("Изчисли: ") + romanCaption.trimmed());
@@ -164,7 +172,8 @@ ConverterForm::ConverterForm(QWidget *parent)
     m_frame2 =
         makeFrame(arabicCaption, fromTwips(120, 2040, 6615, 1095), this, QStringLiteral("Frame2"));
     m_text3 =
-        makeBox(fromTwips(240, 360, 1815, 495), m_frame2, QStringLiteral("Text3"), arabicCaption);
+        makeBox(fromTwips(240, 360, 1815, 495), m_frame2, QStringLiteral("Text3"), arabicCaption,
+                QStringLiteral("Приема число от 1 до 3999, записано с не повече от четири знака."));
     m_command2 =
         makeButton(QStringLiteral("Изчисли"), fromTwips(2880, 360, 1455, 495), m_frame2,
                    QStringLiteral("Command2"), QStringLiteral("Изчисли: ") + arabicCaption);

@@ -15,7 +15,7 @@
 #include <memory>
 
 // What a user meets beyond the numbers: Qt's own texts in Bulgarian, and the
-// names a screen reader announces.
+// names and descriptions a screen reader announces.
 class TestDesktop : public QObject
 {
     Q_OBJECT
@@ -24,8 +24,8 @@ private slots:
     void initTestCase();
     void contextMenusAreBulgarian_data();
     void contextMenusAreBulgarian();
-    void accessibleNames_data();
-    void accessibleNames();
+    void accessibleTexts_data();
+    void accessibleTexts();
 
 private:
     std::unique_ptr<ConverterForm> m_form;
@@ -68,32 +68,40 @@ void TestDesktop::contextMenusAreBulgarian()
     QCOMPARE(texts, expected);
 }
 
-void TestDesktop::accessibleNames_data()
+void TestDesktop::accessibleTexts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("announced");
+    QTest::addColumn<QString>("description");
     QTest::addColumn<int>("role");
 
     QTest::newRow("roman box") << "Text2"
-                               << "Римски числа в арабски" << int(QAccessible::EditableText);
-    QTest::newRow("arabic box") << "Text3"
-                                << "Арабски числа в римски" << int(QAccessible::EditableText);
+                               << "Римски числа в арабски"
+                               << "Приема всяко римско число, например XIV."
+                               << int(QAccessible::EditableText);
+    QTest::newRow("arabic box")
+        << "Text3"
+        << "Арабски числа в римски"
+        << "Приема число от 1 до 3999, записано с не повече от четири знака."
+        << int(QAccessible::EditableText);
     QTest::newRow("roman calculate")
         << "Command1_0"
-        << "Изчисли: Римски числа в арабски" << int(QAccessible::Button);
+        << "Изчисли: Римски числа в арабски" << QString() << int(QAccessible::Button);
     QTest::newRow("arabic calculate")
         << "Command2"
-        << "Изчисли: Арабски числа в римски" << int(QAccessible::Button);
+        << "Изчисли: Арабски числа в римски" << QString() << int(QAccessible::Button);
     QTest::newRow("clear") << "Command1_1"
-                           << "Изчисти" << int(QAccessible::Button);
+                           << "Изчисти" << QString() << int(QAccessible::Button);
     QTest::newRow("help box") << "Text1_0"
-                              << "Помощ: римската бройна система" << int(QAccessible::EditableText);
+                              << "Помощ: римската бройна система" << QString()
+                              << int(QAccessible::EditableText);
 }
 
-void TestDesktop::accessibleNames()
+void TestDesktop::accessibleTexts()
 {
     QFETCH(QString, name);
     QFETCH(QString, announced);
+    QFETCH(QString, description);
     QFETCH(int, role);
 
     auto *widget = m_form->findChild<QWidget *>(name);
@@ -101,6 +109,7 @@ void TestDesktop::accessibleNames()
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), announced);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
     QCOMPARE(int(accessible->role()), role);
     QVERIFY(accessible->state().focusable);
 }
