@@ -6,7 +6,8 @@
 # weston, and checks what it asks of the compositor: its title, its app id,
 # a size that cannot change, and nothing printed besides the protocol log.
 # Usage: wayland_window_test.sh PROGRAM
-set -euo pipefail
+# shellcheck source=testsession.sh
+source "$(dirname "$0")/testsession.sh"
 # The protocol log is compared byte for byte, whatever the caller's locale.
 export LC_ALL=C
 
@@ -15,29 +16,6 @@ caption='www.example.org  Математика - непозиционна бр. 
 app_id=org.example.RomanConverter
 width=461
 height=425
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Waits up to 30 seconds (a hang guard, not a time limit) for a command to succeed.
-poll() {
-    for _ in $(seq 300); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 # weston and the program share a runtime folder of their own, which Wayland
 # wants private to its user, and no X display to fall back on.

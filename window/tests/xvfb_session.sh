@@ -4,41 +4,14 @@
 # Shared by the real-window tests: a private X server, the program in it, and
 # a person's hands (mouse, keyboard, clipboard). Source it, then call
 # start_session PROGRAM SCALE.
-# Nothing here is timed: every wait polls until what it waits for has
-# happened, and gives up only after a minute, so a slow or busy machine
-# passes as an idle one does.
 # shellcheck shell=bash
-set -euo pipefail
+# shellcheck source=testsession.sh
+source "$(dirname "${BASH_SOURCE[0]}")/testsession.sh"
 
 # The caption is Cyrillic: xdotool and xprop match and print it only in a
 # UTF-8 locale, whatever locale the caller has or lacks.
 export LC_ALL=C.UTF-8
-
-work=$(mktemp -d)
-pids=()
 offer_pid=
-cleanup() {
-    for pid in "${pids[@]}" $offer_pid; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# wait_for DESCRIPTION COMMAND...: polls the command until it succeeds.
-wait_for() {
-    local what=$1
-    shift
-    for _ in $(seq 600); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "gave up after 60 s waiting for $what"
-}
 
 caption='www.example.org  Математика - непозиционна бр. система'
 
@@ -58,7 +31,7 @@ start_session() {
     Xvfb -displayfd 3 -screen 0 "$((1024 * scale))x$((768 * scale))x24" -nolisten tcp \
         3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
-    wait_for "Xvfb to start ($(cat "$work/xvfb.log"))" test -s "$work/display"
+    poll test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(cat "$work/display")"
     export XDG_RUNTIME_DIR=$work
     export QT_SCALE_FACTOR=$scale
@@ -91,6 +64,7 @@ offer_clipboard() {
     fi
     xclip -quiet -i -selection clipboard "$1" >/dev/null 2>&1 &
     offer_pid=$!
+    pids+=("$offer_pid")
     wait_for "the clipboard to offer $1" xclip_offers
 }
 xclip_offers() {

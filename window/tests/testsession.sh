@@ -1,0 +1,39 @@
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
+# Shared by the tests that run the built program: a scratch folder, the
+# processes they start (ended on exit), failing with a reason, and patient
+# waits. Nothing is timed: a wait polls until what it waits for has happened,
+# and gives up only after a minute, so a slow or busy machine passes as an
+# idle one does.
+# shellcheck shell=bash
+set -euo pipefail
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# poll COMMAND...: runs the command until it succeeds; fails after a minute.
+poll() {
+    for _ in $(seq 600); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# wait_for DESCRIPTION COMMAND...: polls, and fails the test if it gives up.
+wait_for() {
+    local what=$1
+    shift
+    poll "$@" || fail "gave up after 60 s waiting for $what"
+}
