@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -75,7 +76,8 @@ QRect captionArea(QWidget *widget)
 } // namespace
 
 // Under a dark desktop theme the captions drawn on the window's own fixed
-// colours stay dark and legible, while the boxes take the desktop's colours.
+// colours stay dark and legible, while the boxes take the desktop's colours,
+// their text included.
 class TestDarkDesktop : public QObject
 {
     Q_OBJECT
@@ -104,6 +106,8 @@ void TestDarkDesktop::initTestCase()
                              "QPlainTextEdit", "QAbstractScrollArea"})
         QApplication::setPalette(darkPalette(), kind);
     m_form = std::make_unique<ConverterForm>();
+    m_form->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("MMMCMXCIX"));
+    m_form->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("3999"));
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     m_picture = m_form->grab().toImage();
@@ -176,15 +180,21 @@ void TestDarkDesktop::boxesFollowTheDesktop()
     }
     area = inPicture(widget, area);
 
-    // Mostly the desktop's box colour, with the text on it.
+    // Mostly the desktop's box colour, and next to it the colour of the text
+    // on it (not of the odd caret pixel), as legible as the captions.
     std::map<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[m_picture.pixel(x, y)];
     }
-    const auto commonest = std::max_element(counts.begin(), counts.end(),
-                                            [](auto a, auto b) { return a.second < b.second; });
+    const auto fewer = [](auto a, auto b) { return a.second < b.second; };
+    const auto commonest = std::max_element(counts.begin(), counts.end(), fewer);
     QCOMPARE(QColor(commonest->first), DarkBase);
+    counts.erase(commonest);
+    const QColor text(std::max_element(counts.begin(), counts.end(), fewer)->first);
+    const double textContrast = contrast(text, DarkBase);
+    QVERIFY2(textContrast >= 4.5,
+             qPrintable(QStringLiteral("text contrast %1:1").arg(textContrast, 0, 'f', 2)));
 }
 
 QTEST_MAIN(TestDarkDesktop)
