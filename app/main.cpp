@@ -1,17 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Roman converter developers
 // SPDX-License-Identifier: MIT
 
-#include "bulgariantranslation.h"
-#include "converterform.h"
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.RomanConverter"));
-    installBulgarianTranslation(app);
-    ConverterForm form;
-    form.show();
+    const auto form = startConverter(app);
     return QApplication::exec();
 }

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Roman converter developers
 // SPDX-License-Identifier: MIT
 
-#include "bulgariantranslation.h"
-#include "converterform.h"
+#include "startup.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -33,11 +32,9 @@ private:
 
 void TestDesktop::initTestCase()
 {
-    // Whatever the user's locale, Qt's texts are Bulgarian.
+    // Whatever the user's locale, the program's start-up makes Qt's texts Bulgarian.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QVERIFY(installBulgarianTranslation(*QCoreApplication::instance()));
-    m_form = std::make_unique<ConverterForm>();
-    m_form->show();
+    m_form = startConverter(*qApp);
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
 
