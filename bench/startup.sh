@@ -29,8 +29,8 @@ for program in "$converter" "$bare" "$text" "$watch"; do
     [ -x "$program" ] || fail "$program is not built"
 done
 
-# shellcheck source=privatedisplay.sh
-source "$(dirname "$0")/privatedisplay.sh"
+# shellcheck source=SCRIPTDIR/../window/tests/privatedisplay.sh
+source "$(dirname "$0")/../window/tests/privatedisplay.sh"
 work=$(mktemp -d)
 display_pid=
 cleanup() {
