@@ -31,6 +31,8 @@ done
 
 # shellcheck source=SCRIPTDIR/../window/tests/privatedisplay.sh
 source "$(dirname "$0")/../window/tests/privatedisplay.sh"
+# shellcheck source=benchfigures.sh
+source "$(dirname "$0")/benchfigures.sh"
 work=$(mktemp -d)
 display_pid=
 cleanup() {
@@ -60,11 +62,6 @@ for ((run = 0; run < runs; ++run)); do
     done
 done
 
-# The median of one column of a program's file.
-median() {
-    cut -d' ' -f"$2" "$1" | sort -n |
-        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 met() { awk -v r="$1" -v t="$target" 'BEGIN { print (r <= t) ? "met" : "NOT met" }'; }
 
