@@ -29,8 +29,10 @@ for program in "$converter" "$bare" "$text" "$watch"; do
     [ -x "$program" ] || fail "$program is not built"
 done
 
-# shellcheck source=privatedisplay.sh
-source "$(dirname "$0")/privatedisplay.sh"
+# shellcheck source=SCRIPTDIR/../window/tests/privatedisplay.sh
+source "$(dirname "$0")/../window/tests/privatedisplay.sh"
+# shellcheck source=benchfigures.sh
+source "$(dirname "$0")/benchfigures.sh"
 work=$(mktemp -d)
 display_pid=
 cleanup() {
@@ -60,22 +62,20 @@ for ((run = 0; run < runs; ++run)); do
     done
 done
 
-# The median of one column of a program's file.
-median() {
-    cut -d' ' -f"$2" "$1" | sort -n |
-        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 met() { awk -v r="$1" -v t="$target" 'BEGIN { print (r <= t) ? "met" : "NOT met" }'; }
 
 echo "Start-up until the window is mapped, median of $runs runs each (Xvfb $DISPLAY):"
+declare -A ms kb
 for name in converter bare text; do
-    declare "${name}_ms=$(median "$work/$name" 1)" "${name}_kb=$(median "$work/$name" 3)"
+    ms[$name]=$(median "$work/$name" 1)
+    kb[$name]=$(median "$work/$name" 3)
 done
-printf '  %-16s %8s ms   peak memory %7s kB\n' roman-converter "$converter_ms" "$converter_kb" \
-    bare-window "$bare_ms" "$bare_kb" text-window "$text_ms" "$text_kb"
-time_to_text=$(ratio "$converter_ms" "$text_ms")
-memory_to_text=$(ratio "$converter_kb" "$text_kb")
-echo "  to the bare window: time $(ratio "$converter_ms" "$bare_ms")x, memory $(ratio "$converter_kb" "$bare_kb")x"
+printf '  %-16s %8s ms   peak memory %7s kB\n' roman-converter "${ms[converter]}" "${kb[converter]}" \
+    bare-window "${ms[bare]}" "${kb[bare]}" text-window "${ms[text]}" "${kb[text]}"
+time_to_text=$(ratio "${ms[converter]}" "${ms[text]}")
+memory_to_text=$(ratio "${kb[converter]}" "${kb[text]}")
+echo "  to the bare window: time $(ratio "${ms[converter]}" "${ms[bare]}")x," \
+    "memory $(ratio "${kb[converter]}" "${kb[bare]}")x"
 echo "  to the text window: time ${time_to_text}x ($(met "$time_to_text") within ${target}x)," \
     "memory ${memory_to_text}x ($(met "$memory_to_text") within ${target}x)"

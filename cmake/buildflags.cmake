@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: MIT
 
 # Flags for the builds that get installed; the sanitizer and fuzzer builds
-# bring their own instrumentation and keep full paths in their reports.
-if(ROMAN_SANITIZE OR ROMAN_FUZZ)
+# bring their own instrumentation and keep full paths in their reports, and a
+# development build (ROMAN_HARDEN off) keeps full paths for its debugger.
+set(roman_hardened OFF)
+if(ROMAN_SANITIZE OR ROMAN_FUZZ OR NOT ROMAN_HARDEN)
     return()
 endif()
+set(roman_hardened ON)
 
 # Hardened as Debian builds its packages: stack protector, checked libc calls,
 # relocations read-only and bound at start. Optimisation and debug information

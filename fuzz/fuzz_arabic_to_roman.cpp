@@ -3,53 +3,20 @@
 
 // Feeds arbitrary 16-bit text to the Arabic box's Calculate and checks that it
 // is accepted exactly when it should be, that an accepted number becomes its
-// standard Roman numeral, and that each outcome touches only the right box.
+// standard Roman numeral, and that each outcome touches only the right box;
+// and the conversion of the number read, whether accepted or not.
 
 #include "arabicinput.h"
 #include "conversions.h"
 #include "fuzzsupport.h"
+#include "greedynumeral.h"
 #include "memorybox.h"
 #include "numericreading.h"
 
 #include <QString>
 
-#include <array>
 #include <cmath>
 #include <cstdint>
-
-namespace {
-
-// The usual numeral, built greedily from the largest piece, sharing nothing
-// with the table-driven conversion.
-QString greedyNumeral(int number)
-{
-    struct Piece
-    {
-        int value;
-        const char *letters;
-    };
-    static constexpr std::array<Piece, 13> Pieces{{{1000, "M"},
-                                                   {900, "CM"},
-                                                   {500, "D"},
-                                                   {400, "CD"},
-                                                   {100, "C"},
-                                                   {90, "XC"},
-                                                   {50, "L"},
-                                                   {40, "XL"},
-                                                   {10, "X"},
-                                                   {9, "IX"},
-                                                   {5, "V"},
-                                                   {4, "IV"},
-                                                   {1, "I"}}};
-    QString numeral;
-    for (const Piece &piece : Pieces) {
-        for (; number >= piece.value; number -= piece.value)
-            numeral += QLatin1String(piece.letters);
-    }
-    return numeral;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -64,8 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const NumericReading reading = readNumber(text);
     if (reading.finite) {
         // nearbyint rounds halves to even in the default rounding mode.
-        require(roundHalfToEven(reading.value) == std::nearbyint(reading.value),
-                "halves round to the even neighbour");
+        const double rounded = std::nearbyint(reading.value);
+        require(roundHalfToEven(reading.value) == rounded, "halves round to the even neighbour");
+        // Whatever the window would make of the text, the conversion itself
+        // has a numeral for 1 to 3999 after rounding, and for nothing else.
+        const QString numeral = romanNumeral(tables, reading.value);
+        require(rounded >= 1.0 && rounded <= LargestNumeral ? numeral == greedyNumeral(int(rounded))
+                                                            : numeral.isEmpty(),
+                "a numeral exactly for the numbers that round to 1 to 3999");
+    } else {
+        require(romanNumeral(tables, reading.value).isEmpty(), "no numeral for an overflow");
     }
 
     const bool acceptable =

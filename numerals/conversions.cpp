@@ -5,11 +5,8 @@
 
 #include "numericreading.h"
 
-#include <QtGlobal>
-
 #include <array>
 #include <cmath>
-#include <limits>
 
 double roundHalfToEven(double number)
 {
@@ -24,20 +21,17 @@ double roundHalfToEven(double number)
 
 QString romanNumeral(const NumeralTables &tables, double number)
 {
-    if (!std::isfinite(number))
+    const double rounded = roundHalfToEven(number);
+    // NaN fails both comparisons.
+    if (!(rounded >= 1.0 && rounded <= LargestNumeral))
         return {};
-    double remaining = roundHalfToEven(number);
     QString result;
-    std::int16_t position = 0;
-    do {
-        const double digit = std::fmod(remaining, 10.0);
-        if (position == std::numeric_limits<std::int16_t>::max())
-            qFatal("romanNumeral: too many decimal positions");
-        ++position;
-        if (digit > 0.0)
-            result.prepend(tables.RomanChunks(NumeralTables::chunkSlot(int(digit), position)));
-        remaining = std::trunc(remaining / 10.0);
-    } while (remaining > 0.0);
+    int position = 1;
+    for (auto remaining = int(rounded); remaining > 0; remaining /= 10, ++position) {
+        const int digit = remaining % 10;
+        if (digit > 0)
+            result.prepend(tables.RomanChunks(NumeralTables::chunkSlot(digit, position)));
+    }
     return result;
 }
 

@@ -13,12 +13,15 @@
 // A number rounded to the nearest whole number, a half going to the even one.
 [[nodiscard]] double roundHalfToEven(double number);
 
+// The largest number with a Roman numeral: the tables have no thousands piece
+// beyond MMM.
+constexpr int LargestNumeral = 3999;
+
 // The Roman numeral of a number, built digit by digit from the ones upwards
 // out of the tables' pieces. A fractional number converts as its rounded
-// value. The number must come through the window's acceptance rule (1 to
-// 3999); nothing larger than 3999 has a piece for every digit, and a number
-// with too many digits is a programming error that ends the program. Zero,
-// negative and non-finite numbers give the empty string.
+// value. A number that does not round to 1 to LargestNumeral has no numeral
+// and gives the empty string: zero, negative, non-finite and larger numbers
+// alike.
 [[nodiscard]] QString romanNumeral(const NumeralTables &tables, double number);
 
 // The value of a text read as a Roman numeral, scanning from its last

@@ -13,5 +13,5 @@ test_packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev
     weston qt6-wayland qt6-gtk-platformtheme
     desktop-file-utils appstream dpkg-dev file reuse git locales
-    lintian
+    lintian clang-format clang-tidy shellcheck
 )

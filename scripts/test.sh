@@ -3,11 +3,13 @@
 # SPDX-License-Identifier: MIT
 
 # Builds the program and runs every test, installing what they need first:
-#  1. a clang build with AddressSanitizer and UndefinedBehaviorSanitizer runs
-#     the unit and window tests, and each fuzzer for a bounded time;
-#  2. the release build runs every test: unit, window (offscreen, under
-#     memcheck and in a real X server), the desktop files' validators and the
-#     Debian package.
+#  1. asan, a clang build with AddressSanitizer and UndefinedBehaviorSanitizer,
+#     runs the unit and window tests, the program in a real X server and on
+#     Wayland, and each fuzzer for a bounded time;
+#  2. release, hardened as the package is built, runs every test: unit, window
+#     (offscreen, under memcheck, in other locales, in a real X server and on
+#     Wayland), the linters, the desktop files' validators and the Debian
+#     package.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
@@ -16,14 +18,10 @@ source "$root/scripts/packages.sh"
 
 jobs=$(nproc)
 
-sanitize="$root/build-sanitize"
-CC=clang CXX=clang++ cmake -S "$root" -B "$sanitize" -G Ninja -DBUILD_TESTING=ON \
-    -DROMAN_SANITIZE=ON -DROMAN_FUZZ=ON -DROMAN_BENCHMARKS=OFF
-cmake --build "$sanitize" --parallel "$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir "$sanitize" --output-on-failure --parallel "$jobs" --label-exclude package
-
-build="$root/build-test"
-cmake -S "$root" -B "$build" -G Ninja -DBUILD_TESTING=ON
-cmake --build "$build" --parallel "$jobs"
-ctest --test-dir "$build" --output-on-failure --parallel "$jobs"
+# The builds are CMakePresets.json's, in build/<preset>.
+cd "$root"
+for preset in asan release; do
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" --parallel "$jobs"
+    ctest --preset "$preset" --parallel "$jobs"
+done

@@ -11,8 +11,8 @@
 set -euo pipefail
 watch=$1
 bare=$2
-# shellcheck source=SCRIPTDIR/../privatedisplay.sh
-source "$(dirname "$0")/../privatedisplay.sh"
+# shellcheck source=SCRIPTDIR/../../window/tests/privatedisplay.sh
+source "$(dirname "$0")/../../window/tests/privatedisplay.sh"
 work=$(mktemp -d)
 display_pid=
 decoy=

@@ -26,7 +26,7 @@ million_of() {
 
 # A million characters: lower-case numerals, blanks and other letters.
 million_of "mmmcmxcix dcclxxxviii, abc " >"$work/roman"
-tr 'a-z' 'A-Z' <"$work/roman" >"$work/upper"
+tr '[:lower:]' '[:upper:]' <"$work/roman" >"$work/upper"
 # The value, by a right-to-left scan written out independently here.
 expected=$(awk 'BEGIN { v["I"]=1; v["V"]=5; v["X"]=10; v["L"]=50; v["C"]=100; v["D"]=500; v["M"]=1000 }
     { total = 0; prev = 0

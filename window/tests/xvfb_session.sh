@@ -4,9 +4,12 @@
 # Shared by the real-window tests: a private X server, the program in it, and
 # a person's hands (mouse, keyboard, clipboard). Source it, then call
 # start_session PROGRAM SCALE.
-# shellcheck shell=bash
+# The variables it sets are for the scripts that source it.
+# shellcheck shell=bash disable=SC2034
 # shellcheck source=testsession.sh
 source "$(dirname "${BASH_SOURCE[0]}")/testsession.sh"
+# shellcheck source=privatedisplay.sh
+source "$(dirname "${BASH_SOURCE[0]}")/privatedisplay.sh"
 
 # The caption is Cyrillic: xdotool and xprop match and print it only in a
 # UTF-8 locale, whatever locale the caller has or lacks.
@@ -28,14 +31,11 @@ help_box=(200 300)
 start_session() {
     local program=$1
     scale=${2:-1}
-    Xvfb -displayfd 3 -screen 0 "$((1024 * scale))x$((768 * scale))x24" -nolisten tcp \
-        3>"$work/display" 2>"$work/xvfb.log" &
-    pids+=($!)
-    poll test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(cat "$work/display")"
-    export XDG_RUNTIME_DIR=$work
+    local opened=0
+    open_private_display "$work" "$scale" || opened=$?
+    pids+=("$display_pid")
+    [ "$opened" -eq 0 ] || fail "no X display"
     export QT_SCALE_FACTOR=$scale
-    unset QT_QPA_PLATFORM
 
     "$program" >"$work/program.log" 2>&1 &
     program_pid=$!

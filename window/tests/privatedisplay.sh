@@ -4,17 +4,20 @@
 # shellcheck shell=bash
 # A private X server to run programs on as a user would: a real X display, no
 # Qt platform override, no plugin tracing, and a runtime folder of their own.
-# Usage: source privatedisplay.sh; open_private_display WORK_DIR
-# Exports DISPLAY and XDG_RUNTIME_DIR and sets display_pid, for the caller to kill.
+# Used by the real-window tests and by the benchmarks.
+# Usage: source privatedisplay.sh; open_private_display WORK_DIR [SCALE]
+# The screen is 1024 x 768 times SCALE (1 by default), room for the window
+# drawn at that scale. Exports DISPLAY and XDG_RUNTIME_DIR and sets
+# display_pid, for the caller to kill. Gives up after a minute.
 open_private_display() {
-    local work=$1
+    local work=$1 scale=${2:-1} _
     # Without -noreset the server resets whenever its last client leaves, as
     # each measured program does, and refuses connections while it resets.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "$((1024 * scale))x$((768 * scale))x24" -nolisten tcp -noreset \
         3>"$work/display" 2>"$work/xvfb.log" &
     # shellcheck disable=SC2034 # for the caller to stop
     display_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
     if ! [ -s "$work/display" ]; then
         echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2
         return 1
