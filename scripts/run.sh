@@ -8,6 +8,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/install-deps.sh" "${build_packages[@]}"
 
-cmake -S "$root" -B "$root/build" -G Ninja -DBUILD_TESTING=OFF
-cmake --build "$root/build"
-exec "$root/build/app/roman-converter" "$@"
+cmake -S "$root" -B "$root/build/run" -G Ninja -DBUILD_TESTING=OFF
+cmake --build "$root/build/run"
+exec "$root/build/run/app/roman-converter" "$@"
