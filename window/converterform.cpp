@@ -4,6 +4,7 @@
 #include "converterform.h"
 
 #include "accessibleroles.h"
+#include "announcements.h"
 #include "arabicinput.h"
 #include "conversions.h"
 #include "helptext.h"
@@ -212,12 +213,16 @@ void ConverterForm::Command1_Click(std::int16_t index)
     LineEditBox roman(m_text2);
     LineEditBox arabic(m_text3);
     switch (index) {
-    case 0:
+    case 0: {
+        const QString typed = m_text2->text();
         RomanToArabic(m_tables, roman, arabic);
+        announce(this, romanCalculatedAnnouncement(m_text3->text(), m_text2->text() != typed));
         break;
+    }
     case 1:
         roman.setText(QString());
         arabic.setText(QString());
+        announce(this, clearedAnnouncement());
         break;
     default:
         break;
@@ -228,5 +233,8 @@ void ConverterForm::Command2_Click()
 {
     LineEditBox roman(m_text2);
     LineEditBox arabic(m_text3);
-    calculateArabic(m_tables, arabic, roman);
+    if (calculateArabic(m_tables, arabic, roman))
+        announce(this, arabicCalculatedAnnouncement(m_text2->text()));
+    else
+        announce(this, arabicRefusedAnnouncement());
 }
