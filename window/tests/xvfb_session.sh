@@ -26,8 +26,13 @@ help_box=(200 300)
 # Starts Xvfb big enough for the scaled window, then the program, and waits
 # for its window; sets window, scale, X, Y, WIDTH and HEIGHT.
 start_session() {
-    local program=$1
-    scale=${2:-1}
+    start_display "${2:-1}"
+    start_program "$1"
+}
+
+# Starts Xvfb big enough for the window at scale $1; sets scale and DISPLAY.
+start_display() {
+    scale=$1
     Xvfb -displayfd 3 -screen 0 "$((1024 * scale))x$((768 * scale))x24" -nolisten tcp \
         3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
@@ -36,7 +41,12 @@ start_session() {
     export XDG_RUNTIME_DIR=$work
     export QT_SCALE_FACTOR=$scale
     unset QT_QPA_PLATFORM
+}
 
+# Starts the program $1 on that display and waits for its window; sets
+# window, X, Y, WIDTH and HEIGHT.
+start_program() {
+    local program=$1
     "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
