@@ -14,4 +14,5 @@ test_packages=(
     weston qt6-wayland qt6-gtk-platformtheme
     desktop-file-utils appstream dpkg-dev file reuse git locales
     lintian clang-format clang-tidy shellcheck
+    at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
 )

@@ -15,10 +15,12 @@ bool acceptsArabicText(QStringView text)
     return !tooSmallOrTooLong && !(reading.value > 3999.0);
 }
 
-void calculateArabic(const NumeralTables &tables, TextBox &arabicBox, TextBox &romanBox)
+bool calculateArabic(const NumeralTables &tables, TextBox &arabicBox, TextBox &romanBox)
 {
-    if (acceptsArabicText(arabicBox.text()))
+    if (acceptsArabicText(arabicBox.text())) {
         ArabicToRoman(tables, arabicBox, romanBox);
-    else
-        arabicBox.setText(QString());
+        return true;
+    }
+    arabicBox.setText(QString());
+    return false;
 }

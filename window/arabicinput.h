@@ -16,5 +16,5 @@
 
 // The Arabic box's Calculate: converts an accepted number into the Roman box,
 // and otherwise empties the Arabic box, without a message and without
-// touching the Roman box.
-void calculateArabic(const NumeralTables &tables, TextBox &arabicBox, TextBox &romanBox);
+// touching the Roman box. Tells whether it converted.
+bool calculateArabic(const NumeralTables &tables, TextBox &arabicBox, TextBox &romanBox);

@@ -3,6 +3,8 @@
 
 #include "converterform.h"
 
+#include "accessibleroles.h"
+#include "announcements.h"
 #include "arabicinput.h"
 #include "conversions.h"
 #include "helptext.h"
@@ -44,8 +46,11 @@ void setBackColour(QWidget *widget, const QColor &colour)
 QLabel *makeLabel(const QString &caption, const QRect &geometry, QWidget *parent,
                   const QString &name)
 {
-    auto *label = new QLabel(caption, parent);
+    // Named before it gets its text, so a screen reader that asks about it
+    // at once already tells the heading from the legend.
+    auto *label = new QLabel(parent);
     label->setObjectName(name);
+    label->setText(caption);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
     setBackColour(label, LabelColour);
@@ -122,6 +127,7 @@ ConverterForm::ConverterForm(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
 {
+    installAccessibleRoles();
     setObjectName(QStringLiteral("ConverterForm"));
     setWindowTitle(QStringLiteral("www.example.org  Математика - непозиционна бр. система"));
     // The 32 pixel picture, and the 64 pixel one for a doubled scale; the
@@ -155,6 +161,8 @@ ConverterForm::ConverterForm(QWidget *parent)
                             QStringLiteral("Label1_0"));
     m_label1[1] = makeLabel(QStringLiteral("1=I; V=5; X=10; L=50; C=100; D=500, M=1000"),
                             fromTwips(240, 480, 6135, 375), this, QStringLiteral("Label1_1"));
+    m_label1[1]->setAccessibleDescription(
+        QStringLiteral("Римските цифри и стойността на всяка от тях."));
 
     const QString romanCaption = QStringLiteral("Римски числа в арабски ");
     m_frame1 =
@@ -167,6 +175,9 @@ ConverterForm::ConverterForm(QWidget *parent)
                                QStringLiteral("Изчисли: ") + romanCaption.trimmed());
     m_command1[1] = makeButton(QStringLiteral("Изчисти"), fromTwips(4560, 360, 1575, 495), m_frame1,
                                QStringLiteral("Command1_1"), QStringLiteral("Изчисти"));
+    // It sits in the Roman frame but empties the Arabic box too.
+    m_command1[1]->setAccessibleDescription(
+        QStringLiteral("Изчиства и двете полета: римското и арабското число."));
 
     const QString arabicCaption = QStringLiteral("Арабски числа в римски");
     m_frame2 =
@@ -202,12 +213,16 @@ void ConverterForm::Command1_Click(std::int16_t index)
     LineEditBox roman(m_text2);
     LineEditBox arabic(m_text3);
     switch (index) {
-    case 0:
+    case 0: {
+        const QString typed = m_text2->text();
         RomanToArabic(m_tables, roman, arabic);
+        announce(this, romanCalculatedAnnouncement(m_text3->text(), m_text2->text() != typed));
         break;
+    }
     case 1:
         roman.setText(QString());
         arabic.setText(QString());
+        announce(this, clearedAnnouncement());
         break;
     default:
         break;
@@ -218,5 +233,8 @@ void ConverterForm::Command2_Click()
 {
     LineEditBox roman(m_text2);
     LineEditBox arabic(m_text3);
-    calculateArabic(m_tables, arabic, roman);
+    if (calculateArabic(m_tables, arabic, roman))
+        announce(this, arabicCalculatedAnnouncement(m_text2->text()));
+    else
+        announce(this, arabicRefusedAnnouncement());
 }

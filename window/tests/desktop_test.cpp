@@ -71,27 +71,41 @@ void TestDesktop::accessibleTexts_data()
     QTest::addColumn<QString>("announced");
     QTest::addColumn<QString>("description");
     QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("focusable");
 
+    // A top-level window, so a screen reader can speak its title on request.
+    QTest::newRow("window") << "ConverterForm"
+                            << "www.example.org  Математика - непозиционна бр. система" << QString()
+                            << int(QAccessible::Window) << false;
+    QTest::newRow("heading") << "Label1_0"
+                             << "Ксавора" << QString() << int(QAccessible::Heading) << false;
+    QTest::newRow("legend") << "Label1_1"
+                            << "1=I; V=5; X=10; L=50; C=100; D=500, M=1000"
+                            << "Римските цифри и стойността на всяка от тях."
+                            << int(QAccessible::StaticText) << false;
     QTest::newRow("roman box") << "Text2"
                                << "Римски числа в арабски"
                                << "Приема всяко римско число, например XIV."
-                               << int(QAccessible::EditableText);
+                               << int(QAccessible::EditableText) << true;
     QTest::newRow("arabic box")
         << "Text3"
         << "Арабски числа в римски"
         << "Приема число от 1 до 3999, записано с не повече от четири знака."
-        << int(QAccessible::EditableText);
+        << int(QAccessible::EditableText) << true;
     QTest::newRow("roman calculate")
         << "Command1_0"
-        << "Изчисли: Римски числа в арабски" << QString() << int(QAccessible::Button);
+        << "Изчисли: Римски числа в арабски" << QString() << int(QAccessible::Button) << true;
     QTest::newRow("arabic calculate")
         << "Command2"
-        << "Изчисли: Арабски числа в римски" << QString() << int(QAccessible::Button);
+        << "Изчисли: Арабски числа в римски" << QString() << int(QAccessible::Button) << true;
+    // It sits in the Roman frame, so its description says it empties both.
     QTest::newRow("clear") << "Command1_1"
-                           << "Изчисти" << QString() << int(QAccessible::Button);
+                           << "Изчисти"
+                           << "Изчиства и двете полета: римското и арабското число."
+                           << int(QAccessible::Button) << true;
     QTest::newRow("help box") << "Text1_0"
                               << "Помощ: римската бройна система" << QString()
-                              << int(QAccessible::EditableText);
+                              << int(QAccessible::EditableText) << true;
 }
 
 void TestDesktop::accessibleTexts()
@@ -100,15 +114,17 @@ void TestDesktop::accessibleTexts()
     QFETCH(QString, announced);
     QFETCH(QString, description);
     QFETCH(int, role);
+    QFETCH(bool, focusable);
 
-    auto *widget = m_form->findChild<QWidget *>(name);
+    QWidget *widget =
+        name == m_form->objectName() ? m_form.get() : m_form->findChild<QWidget *>(name);
     QVERIFY(widget);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), announced);
     QCOMPARE(accessible->text(QAccessible::Description), description);
     QCOMPARE(int(accessible->role()), role);
-    QVERIFY(accessible->state().focusable);
+    QCOMPARE(bool(accessible->state().focusable), focusable);
 }
 
 QTEST_MAIN(TestDesktop)

@@ -29,14 +29,24 @@ help_box=(200 300)
 # Starts Xvfb big enough for the scaled window, then the program, and waits
 # for its window; sets window, scale, X, Y, WIDTH and HEIGHT.
 start_session() {
-    local program=$1
-    scale=${2:-1}
+    start_display "${2:-1}"
+    start_program "$1"
+}
+
+# Starts Xvfb big enough for the window at scale $1; sets scale and DISPLAY.
+start_display() {
+    scale=$1
     local opened=0
     open_private_display "$work" "$scale" || opened=$?
     pids+=("$display_pid")
     [ "$opened" -eq 0 ] || fail "no X display"
     export QT_SCALE_FACTOR=$scale
+}
 
+# Starts the program $1 on that display and waits for its window; sets
+# window, X, Y, WIDTH and HEIGHT.
+start_program() {
+    local program=$1
     "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")

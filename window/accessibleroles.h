@@ -1,0 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Roman converter developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// Gives the window and its heading the roles assistive technology expects of
+// them: a plain widget reaches it as a client area and a label as plain text,
+// so a screen reader could neither speak the window's title on request nor
+// jump to the heading. Call before the window's controls exist, as an
+// interface once handed out is kept.
+void installAccessibleRoles();

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Roman converter developers
+// SPDX-License-Identifier: MIT
+
+#include "announcements.h"
+
+#include <QtGlobal>
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessible>
+#endif
+
+QString romanCalculatedAnnouncement(const QString &arabic, bool romanUpperCased)
+{
+    QString text = QStringLiteral("Арабско число: %1.").arg(arabic);
+    // The upper-cased text itself is not read out: the box may hold any
+    // amount of it, and the user can read it there.
+    if (romanUpperCased)
+        text += QStringLiteral(" Римското число е изписано с главни букви.");
+    return text;
+}
+
+QString arabicCalculatedAnnouncement(const QString &roman)
+{
+    return QStringLiteral("Римско число: %1.").arg(roman);
+}
+
+QString arabicRefusedAnnouncement()
+{
+    return QStringLiteral("Арабското число е изтрито.");
+}
+
+QString clearedAnnouncement()
+{
+    return QStringLiteral("Двете полета са изчистени.");
+}
+
+void announce(QObject *source, const QString &text)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, text);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    Q_UNUSED(source)
+    Q_UNUSED(text)
+#endif
+}

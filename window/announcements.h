@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Roman converter developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QString>
+
+class QObject;
+
+// What a screen reader says after each button: what the button wrote into
+// the boxes, as a sighted user sees it change. Nothing is shown on screen.
+
+// Calculate in the Roman frame: the number now in the Arabic box, and whether
+// the Roman box's text was upper-cased.
+[[nodiscard]] QString romanCalculatedAnnouncement(const QString &arabic, bool romanUpperCased);
+// Calculate in the Arabic frame: the numeral now in the Roman box.
+[[nodiscard]] QString arabicCalculatedAnnouncement(const QString &roman);
+// Calculate in the Arabic frame on a number it does not take.
+[[nodiscard]] QString arabicRefusedAnnouncement();
+// Clear.
+[[nodiscard]] QString clearedAnnouncement();
+
+// Hands the text to assistive technology, to be spoken once the screen reader
+// has finished what it is saying. Qt before 6.8 has no announcements; there
+// this does nothing, and a screen reader finds a result by reading the box.
+void announce(QObject *source, const QString &text);

@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
+# Runs the built program in a real X server with the accessibility bus up, as
+# a screen reader meets it, and checks what the bus carries or what the
+# screen reader says.
+# Usage: atspi_test.sh PROGRAM tree
+#   the window's role and name, the heading's role, Clear's description;
+# Usage: atspi_test.sh PROGRAM announcements QT_VERSION
+#   what is announced after a conversion, a refused number and Clear, the
+#   window driven by the keyboard alone. Qt before 6.8 cannot announce, and
+#   the test is skipped there (exit status 77);
+# Usage: atspi_test.sh PROGRAM orca QT_VERSION
+#   what the Orca screen reader says, from its debug log: the window's title
+#   on request, Clear's description, and where Qt can announce, the results.
+source "$(dirname "$0")/xvfb_session.sh"
+program=$1
+mode=$2
+probe=$(dirname "$0")/atspi_probe.py
+
+announcing=false
+if [ "$mode" != tree ]; then
+    IFS=. read -r major minor _ <<<"$3"
+    if [ "$major" -gt 6 ] || { [ "$major" -eq 6 ] && [ "$minor" -ge 8 ]; }; then
+        announcing=true
+    elif [ "$mode" = announcements ]; then
+        echo "SKIP: Qt $3 has no accessibility announcements; they come with Qt 6.8"
+        exit 77
+    fi
+fi
+
+# What the window says of itself and after each button.
+converted="Арабско число: 14. Римското число е изписано с главни букви."
+refused="Арабското число е изтрито."
+cleared="Двете полета са изчистени."
+clear_description="Изчиства и двете полета: римското и арабското число."
+
+# A private session bus, and on it the accessibility bus with its registry,
+# as a desktop session starts them; the program joins it at once.
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" \
+    >"$work/dbus.log" 2>&1 &
+pids+=($!)
+wait_for "the session bus" test -s "$work/bus"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+export DBUS_SESSION_BUS_ADDRESS
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+pids+=($!)
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# Debian's pyatspi is for Debian's own Python.
+python=/usr/bin/python3
+
+if [ "$mode" = tree ]; then
+    start_session "$program"
+    "$python" "$probe" tree "$caption" >"$work/tree" || fail "the probe found no window"
+    expected="window role: frame
+window name: $caption
+heading role: heading
+clear description: $clear_description"
+    [ "$(cat "$work/tree")" = "$expected" ] ||
+        fail "the accessibility bus shows:"$'\n'"$(cat "$work/tree")"$'\n'"expected:"$'\n'"$expected"
+    still_running
+    echo "window, heading and Clear as expected on the accessibility bus"
+    exit 0
+fi
+
+announced_at_least() { [ "$(wc -l <"$work/announced")" -ge "$1" ]; }
+# expect_announcement N TEXT WHAT: the Nth announcement is TEXT.
+expect_announcement() {
+    wait_for "announcement $1 ($3)" announced_at_least "$1"
+    local got
+    got=$(sed -n "$1p" "$work/announced")
+    [ "$got" = "$2" ] || fail "$3: announced '$got', expected '$2'"
+}
+
+# said_since N TEXT: Orca has said TEXT, alone or within a longer
+# utterance, in a log line after line N.
+said_since() {
+    tail -n +"$(($1 + 1))" "$work/orca.log" 2>/dev/null | grep -a 'SPEECH OUTPUT:' |
+        grep -aqF -- "$2"
+}
+lines() { wc -l <"$work/orca.log"; }
+
+if [ "$mode" = orca ]; then
+    # Orca speaks into speech-dispatcher, here one of our own with its
+    # silent module; its debug log has a line for everything it says.
+    export HOME=$work/home
+    mkdir -p "$HOME/.config/speech-dispatcher"
+    printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' \
+        >"$HOME/.config/speech-dispatcher/speechd.conf"
+    start_display 1
+    speech-dispatcher --run-single --timeout 0 >"$work/speechd.log" 2>&1 &
+    pids+=($!)
+    # Orca buffers its log, except on a terminal, where it writes each line as
+    # it comes: script gives it one, and keeps what it writes there.
+    script --quiet --flush --return --command "orca --debug-file=/dev/tty" "$work/orca.log" \
+        </dev/null >/dev/null 2>&1 &
+    pids+=($!)
+    # Orca says it is on once it listens, and the window comes up only then,
+    # as on a desktop where the screen reader runs before the user starts a
+    # program: it speaks the window and the focus in it.
+    wait_for "Orca to start" said_since 0 ""
+    start_program "$program"
+    xdotool windowfocus --sync "$window"
+    wait_for "Orca to read the help box" said_since 0 "Помощ: римската бройна система"
+    mark=$(lines)
+    xdotool key --clearmodifiers Tab
+    wait_for "Orca to read the Roman box" said_since "$mark" "Приема всяко римско число"
+
+    mark=$(lines)
+    xdotool key --clearmodifiers Insert+KP_Enter
+    wait_for "Orca to speak the title bar" said_since "$mark" "SPEECH OUTPUT: '$caption'"
+    mark=$(lines)
+    xdotool key --clearmodifiers Tab Tab Tab Tab
+    wait_for "Orca to describe Clear" said_since "$mark" "$clear_description"
+    if $announcing; then
+        mark=$(lines)
+        xdotool key --clearmodifiers Tab Tab
+        xdotool type --delay 15 xiv
+        xdotool key --clearmodifiers Tab space
+        wait_for "Orca to speak the conversion" said_since "$mark" "$converted"
+    fi
+    still_running
+    grep -a 'SPEECH OUTPUT:' "$work/orca.log"
+    $announcing || echo "Qt $3 has no announcements: Orca is not asked to speak a result"
+    exit 0
+fi
+
+touch "$work/announced"
+"$python" "$probe" listen "$work/announced" >"$work/listener.out" 2>"$work/listener.err" &
+pids+=($!)
+wait_for "the listener to register" grep -qx listening "$work/listener.out"
+start_session "$program"
+# The screen reader's user works with the keyboard only. Focus starts in the
+# help box; Tab goes on to the Roman box, its Calculate, the Arabic box, its
+# Calculate and Clear.
+xdotool windowfocus --sync "$window"
+
+xdotool key --clearmodifiers Tab
+xdotool type --delay 15 xiv
+xdotool key --clearmodifiers Tab space
+expect_announcement 1 "$converted" "Roman to Arabic"
+
+xdotool key --clearmodifiers Tab
+xdotool type --delay 15 5000
+xdotool key --clearmodifiers Tab space
+expect_announcement 2 "$refused" "a refused number"
+
+xdotool key --clearmodifiers Tab space
+expect_announcement 3 "$cleared" "Clear"
+[ "$(wc -l <"$work/announced")" = 3 ] || fail "more announcements than presses: $(cat "$work/announced")"
+still_running
+echo "announced:"
+cat "$work/announced"
