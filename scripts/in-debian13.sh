@@ -15,7 +15,7 @@
 #                installs or changes there is gone afterwards
 #   --file FILE  copy FILE into /work/files/ in the root first
 set -euo pipefail
-[ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=DEBIAN13_ROOT,DEBIAN_MIRROR "$0" "$@"
+[ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=DEBIAN13_ROOT,DEBIAN_MIRROR,CI "$0" "$@"
 checkout=$(cd "$(dirname "$0")/.." && pwd)
 
 scratch=false
@@ -39,6 +39,11 @@ root=$("$checkout/scripts/debian13-root.sh")
 
 mounted=()
 layer=
+# Run through sudo, git would refuse the caller's own checkout as another
+# user's; it is only read here.
+gitconfig=$(mktemp)
+printf '[safe]\n\tdirectory = *\n' >"$gitconfig"
+checkout_git() { GIT_CONFIG_GLOBAL=$gitconfig git -C "$checkout" "$@"; }
 # Ends whatever still runs in the root; true if there was any.
 left_running() {
     local pid any=1
@@ -61,6 +66,7 @@ cleanup() {
         umount "${mounted[i]}" || umount --lazy "${mounted[i]}"
     done
     if [ -n "$layer" ]; then rm -rf --one-file-system "$layer"; fi
+    rm -f "$gitconfig"
 }
 trap cleanup EXIT
 mount_in() {
@@ -92,13 +98,13 @@ cp -L /etc/resolv.conf "$sysroot/etc/resolv.conf"
 work=$sysroot/work
 rm -rf --one-file-system "$work"
 mkdir -p "$work/files"
-git clone --quiet --no-hardlinks "$checkout" "$work/roman-converter"
-git -C "$checkout" diff HEAD --binary >"$work/changes.patch"
+checkout_git clone --quiet --no-hardlinks "$checkout" "$work/roman-converter"
+checkout_git diff HEAD --binary >"$work/changes.patch"
 if [ -s "$work/changes.patch" ]; then
     git -C "$work/roman-converter" apply "$work/changes.patch"
 fi
-(cd "$checkout" && git ls-files -z --others --exclude-standard |
-    xargs -0 --no-run-if-empty cp --parents -t "$work/roman-converter")
+checkout_git ls-files -z --others --exclude-standard |
+    (cd "$checkout" && xargs -0 --no-run-if-empty cp --parents -t "$work/roman-converter")
 if [ ${#files[@]} -gt 0 ]; then cp "${files[@]}" "$work/files/"; fi
 
 environment=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root)
