@@ -109,6 +109,19 @@ void romanToArabic(benchmark::State &state, const QString &(*text)())
 BENCHMARK_CAPTURE(romanToArabic, upper, &romanText)->Name("RomanToArabic/upper");
 BENCHMARK_CAPTURE(romanToArabic, lower, &lowerRomanText)->Name("RomanToArabic/lower");
 
+// A run that measured the benchmark. Google Benchmark 1.8 replaced the run's
+// error flag with a skip state, which an error sets too; whichever the
+// installed version has is read.
+template <typename BenchmarkRun> bool measuredRun(const BenchmarkRun &run)
+{
+    bool skipped = false;
+    if constexpr (requires { run.skipped; })
+        skipped = run.skipped != decltype(run.skipped){};
+    else
+        skipped = run.error_occurred;
+    return run.run_type == BenchmarkRun::RT_Iteration && !skipped && run.iterations > 0;
+}
+
 // Shows the usual table, then how the readers of the long text compare with
 // the plain sum, from the median CPU time of each benchmark's repetitions.
 class SummaryReporter : public benchmark::ConsoleReporter
@@ -122,7 +135,7 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0)
+            if (measuredRun(run))
                 m_seconds[run.run_name.function_name].push_back(run.cpu_accumulated_time /
                                                                 double(run.iterations));
         }

@@ -1,7 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Roman converter developers
 # SPDX-License-Identifier: MIT
 
-# The Debian packages the program needs to build and run, and those its tests add.
+# The Debian packages the program needs to build and run, and those its tests add:
+# names that Debian 12 and Debian 13 both have (libclang-rt-dev is the runtime
+# of whichever clang the release calls its own).
 # shellcheck shell=bash disable=SC2034
 build_packages=(
     g++ cmake ninja-build pkg-config
@@ -9,7 +11,7 @@ build_packages=(
 )
 test_packages=(
     googletest libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev valgrind
+    clang libclang-rt-dev valgrind
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev
     weston qt6-wayland qt6-gtk-platformtheme
     desktop-file-utils appstream dpkg-dev file reuse git locales

@@ -30,21 +30,25 @@ pids+=($!)
 poll test -S "$runtime/$socket" || fail "weston did not start: $(cat "$work/weston.log")"
 
 # With WAYLAND_DEBUG=client libwayland writes every request the program makes
-# and every event it receives to standard error, one line each.
-"${session[@]}" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=client \
-    "$program" >"$work/program.out" 2>"$work/program.err" &
+# and every event it receives to standard error, one line each. The program
+# runs in a UTF-8 locale, as on any desktop; without one Qt says it takes one.
+"${session[@]}" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket" \
+    WAYLAND_DEBUG=client "$program" >"$work/program.out" 2>"$work/program.err" &
 program_pid=$!
 pids+=("$program_pid")
 
-# A line of that log: a time stamp, an arrow for a request, then the message.
-protocol='^\[ *[0-9]+\.[0-9]+\] +(-> )?[a-z0-9_]+@[0-9]+\.[a-z0-9_]+\('
+# A line of that log: a time stamp, from libwayland 1.23 on the name of the
+# event queue in braces, an arrow for a request, then the message, which names
+# an object as interface@id, or from 1.23 on as interface#id.
+stamp='^\[ *[0-9]+\.[0-9]+\] +(\{[^}]*\} +)?'
+protocol="$stamp(-> )?(discarded )?[a-z0-9_]+[@#][0-9]+\\.[a-z0-9_]+\\("
 ended() {
     kill -0 "$program_pid" 2>/dev/null && return 1
     fail "the program ended: $(grep -Ev "$protocol" "$work/program.err" | tail -n 20)"
 }
 # The compositor tells a surface it is on an output once it shows it.
 mapped() {
-    ended || grep -q '^\[ *[0-9.]*\] wl_surface@[0-9]*\.enter(' "$work/program.err"
+    ended || grep -Eq "${stamp}wl_surface[@#][0-9]+\\.enter\\(" "$work/program.err"
 }
 poll mapped || fail "the window never appeared: $(tail -n 20 "$work/program.err")"
 # Shown, and still running.
@@ -59,7 +63,7 @@ other=$(grep -Ev "$protocol" "$work/program.err" || true)
 # Prints the arguments of the last request INTERFACE REQUEST, as libwayland
 # shows them.
 last_request() {
-    grep -E -- "-> $1@[0-9]+\.$2\(" "$work/program.err" | tail -n 1 |
+    grep -E -- "-> $1[@#][0-9]+\\.$2\\(" "$work/program.err" | tail -n 1 |
         sed -E 's/^[^(]*\((.*)\)$/\1/'
 }
 
