@@ -22,8 +22,7 @@ double roundHalfToEven(double number)
 QString romanNumeral(const NumeralTables &tables, double number)
 {
     const double rounded = roundHalfToEven(number);
-    // NaN fails both comparisons.
-    if (!(rounded >= 1.0 && rounded <= LargestNumeral))
+    if (std::isnan(rounded) || rounded < 1.0 || rounded > LargestNumeral)
         return {};
     QString result;
     int position = 1;

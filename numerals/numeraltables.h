@@ -22,7 +22,7 @@ public:
     // The slot of a digit's piece: the four positions of one digit side by side.
     static constexpr int chunkSlot(int digit, int position)
     {
-        return (digit - 1) * 4 + position - 1;
+        return ((digit - 1) * 4) + position - 1;
     }
 
     void fill();

@@ -67,10 +67,10 @@ NumericReading readNumber(QStringView text)
         for (qsizetype k = intStart; k < intEnd && !large; ++k)
             large = text[k] != u'0';
         if (large)
-            return {number.front() == '-' ? -std::numeric_limits<double>::infinity()
-                                          : std::numeric_limits<double>::infinity(),
-                    false};
-        return {number.front() == '-' ? -0.0 : 0.0, true};
+            return {.value = number.front() == '-' ? -std::numeric_limits<double>::infinity()
+                                                   : std::numeric_limits<double>::infinity(),
+                    .finite = false};
+        return {.value = number.front() == '-' ? -0.0 : 0.0, .finite = true};
     }
-    return {value, true};
+    return {.value = value, .finite = true};
 }
