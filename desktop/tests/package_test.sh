@@ -6,16 +6,12 @@
 # what it depends on, that it is hardened and that lintian finds no error or
 # warning in it, then runs the packaged program in a real X window.
 # Usage: package_test.sh BUILD_DIR XVFB_WINDOW_TEST
-set -euo pipefail
+
+# A scratch folder, removed on exit, and failing with a reason.
+# shellcheck source=../../window/tests/testsession.sh
+source "$(dirname "$0")/../../window/tests/testsession.sh"
 build=$1
 window_test=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log") ||
     { cat "$work/cpack.log"; fail "cpack"; }

@@ -6,15 +6,11 @@
 # clone of the checkout in a different folder, and compares the two packages
 # byte for byte. Changes to tracked files not yet committed go into both.
 # Usage: reproducible_test.sh SOURCE_DIR
-set -euo pipefail
-source=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# A scratch folder, removed on exit, and failing with a reason.
+# shellcheck source=../../window/tests/testsession.sh
+source "$(dirname "$0")/../../window/tests/testsession.sh"
+source=$1
 
 git -C "$source" rev-parse --git-dir >/dev/null 2>&1 || { echo "not a git checkout"; exit 77; }
 # Each build must find the commit's date on its own.
