@@ -3,12 +3,6 @@
 
 #include "announcements.h"
 
-#include <QtGlobal>
-
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-#include <QAccessible>
-#endif
-
 QString romanCalculatedAnnouncement(const QString &arabic, bool romanUpperCased)
 {
     QString text = QStringLiteral("Арабско число: %1.").arg(arabic);
@@ -32,16 +26,4 @@ QString arabicRefusedAnnouncement()
 QString clearedAnnouncement()
 {
     return QStringLiteral("Двете полета са изчистени.");
-}
-
-void announce(QObject *source, const QString &text)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(source, text);
-    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&event);
-#else
-    Q_UNUSED(source)
-    Q_UNUSED(text)
-#endif
 }

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-class QObject;
-
 // What a screen reader says after each button: what the button wrote into
 // the boxes, as a sighted user sees it change. Nothing is shown on screen.
 
@@ -19,8 +17,3 @@ class QObject;
 [[nodiscard]] QString arabicRefusedAnnouncement();
 // Clear.
 [[nodiscard]] QString clearedAnnouncement();
-
-// Hands the text to assistive technology, to be spoken once the screen reader
-// has finished what it is saying. Qt before 6.8 has no announcements; there
-// this does nothing, and a screen reader finds a result by reading the box.
-void announce(QObject *source, const QString &text);

@@ -5,6 +5,7 @@
 
 #include "accessibleroles.h"
 #include "announcements.h"
+#include "announcer.h"
 #include "arabicinput.h"
 #include "conversions.h"
 #include "helptext.h"
@@ -196,6 +197,7 @@ ConverterForm::ConverterForm(QWidget *parent)
     setTabOrder(m_command2, m_command1[1]);
     m_text1->setFocus();
     setStyleSheet(formStyleSheet());
+    m_announcer = new Announcer(this);
 
     connect(m_command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
     connect(m_command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
@@ -216,13 +218,14 @@ void ConverterForm::Command1_Click(std::int16_t index)
     case 0: {
         const QString typed = m_text2->text();
         RomanToArabic(m_tables, roman, arabic);
-        announce(this, romanCalculatedAnnouncement(m_text3->text(), m_text2->text() != typed));
+        m_announcer->announce(
+            romanCalculatedAnnouncement(m_text3->text(), m_text2->text() != typed));
         break;
     }
     case 1:
         roman.setText(QString());
         arabic.setText(QString());
-        announce(this, clearedAnnouncement());
+        m_announcer->announce(clearedAnnouncement());
         break;
     default:
         break;
@@ -234,7 +237,7 @@ void ConverterForm::Command2_Click()
     LineEditBox roman(m_text2);
     LineEditBox arabic(m_text3);
     if (calculateArabic(m_tables, arabic, roman))
-        announce(this, arabicCalculatedAnnouncement(m_text2->text()));
+        m_announcer->announce(arabicCalculatedAnnouncement(m_text2->text()));
     else
-        announce(this, arabicRefusedAnnouncement());
+        m_announcer->announce(arabicRefusedAnnouncement());
 }

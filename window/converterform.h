@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 
+class Announcer;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -43,4 +44,5 @@ private:
     QGroupBox *m_frame2 = nullptr;
     QLineEdit *m_text3 = nullptr;
     QPushButton *m_command2 = nullptr;
+    Announcer *m_announcer = nullptr;
 };

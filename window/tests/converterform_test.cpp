@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Roman converter developers
 // SPDX-License-Identifier: MIT
 
+#include "announcer.h"
 #include "converterform.h"
 #include "helptext.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCryptographicHash>
@@ -15,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 
@@ -48,6 +51,8 @@ private slots:
     void romanCalculate();
     void clearEmptiesBothBoxes();
     void unknownButtonIndexDoesNothing();
+    void announcementLeavesDescriptionsAlone_data();
+    void announcementLeavesDescriptionsAlone();
 
 private:
     template <typename T> T *child(const char *name) const
@@ -63,8 +68,18 @@ private:
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
+    // What a screen reader was handed since the last call.
+    [[nodiscard]] QStringList announced() const
+    {
+        QStringList texts;
+        for (const QList<QVariant> &arguments : *m_announced)
+            texts << arguments.at(0).toString();
+        m_announced->clear();
+        return texts;
+    }
 
     std::unique_ptr<ConverterForm> m_form;
+    std::unique_ptr<QSignalSpy> m_announced;
 };
 
 namespace {
@@ -84,10 +99,13 @@ void TestConverterForm::init()
     m_form->show();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_announced =
+        std::make_unique<QSignalSpy>(child<Announcer>("announcer"), &Announcer::announced);
 }
 
 void TestConverterForm::cleanup()
 {
+    m_announced.reset();
     m_form.reset();
 }
 
@@ -398,6 +416,10 @@ void TestConverterForm::arabicCalculate()
     click("Command2");
     QCOMPARE(romanBox()->text(), roman);
     QCOMPARE(arabicBox()->text(), arabic);
+    // The numeral now in the Roman box, or that the number was erased.
+    const QString expected = arabic.isEmpty() ? QStringLiteral("Арабското число е изтрито.")
+                                              : QStringLiteral("Римско число: %1.").arg(roman);
+    QCOMPARE(announced(), QStringList{expected});
 }
 
 void TestConverterForm::refusalRepeatsOnAnEmptyBox()
@@ -408,6 +430,7 @@ void TestConverterForm::refusalRepeatsOnAnEmptyBox()
     click("Command2");
     QCOMPARE(arabicBox()->text(), QString());
     QCOMPARE(romanBox()->text(), QString());
+    QCOMPARE(announced(), QStringList(2, QStringLiteral("Арабското число е изтрито.")));
 }
 
 void TestConverterForm::romanCalculate_data()
@@ -415,28 +438,32 @@ void TestConverterForm::romanCalculate_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("roman");
     QTest::addColumn<QString>("arabic");
+    QTest::addColumn<bool>("upperCased"); // and the screen reader says so
 
     QTest::newRow("lower case") << "xiv"
                                 << "XIV"
-                                << "14";
+                                << "14" << true;
     QTest::newRow("empty") << ""
                            << ""
-                           << "0";
+                           << "0" << false;
     QTest::newRow("largest accepted") << "mmmcmxcix"
                                       << "MMMCMXCIX"
-                                      << "3999";
+                                      << "3999" << true;
     QTest::newRow("no upper limit") << "MMMM"
                                     << "MMMM"
-                                    << "4000";
+                                    << "4000" << false;
     QTest::newRow("non-standard") << "iiv"
                                   << "IIV"
-                                  << "5";
+                                  << "5" << true;
     QTest::newRow("other characters skipped") << "x i v"
                                               << "X I V"
-                                              << "14";
+                                              << "14" << true;
     QTest::newRow("cyrillic look-alikes") << "См"
                                           << "СМ"
-                                          << "0";
+                                          << "0" << true;
+    QTest::newRow("nothing to upper-case") << "14"
+                                           << "14"
+                                           << "0" << false;
 }
 
 void TestConverterForm::romanCalculate()
@@ -444,12 +471,17 @@ void TestConverterForm::romanCalculate()
     QFETCH(QString, typed);
     QFETCH(QString, roman);
     QFETCH(QString, arabic);
+    QFETCH(bool, upperCased);
 
     arabicBox()->setText(QStringLiteral("stale"));
     type(romanBox(), typed);
     click("Command1_0");
     QCOMPARE(romanBox()->text(), roman);
     QCOMPARE(arabicBox()->text(), arabic);
+    QString expected = QStringLiteral("Арабско число: %1.").arg(arabic);
+    if (upperCased)
+        expected += QStringLiteral(" Римското число е изписано с главни букви.");
+    QCOMPARE(announced(), QStringList{expected});
 
     // The result converts back where it is a standard numeral.
     if (roman == QStringLiteral("MMMCMXCIX")) {
@@ -470,6 +502,7 @@ void TestConverterForm::clearEmptiesBothBoxes()
     QCOMPARE(romanBox()->text(), QString());
     QCOMPARE(arabicBox()->text(), QString());
     QCOMPARE(child<QPlainTextEdit>("Text1_0")->toPlainText(), help);
+    QCOMPARE(announced(), QStringList(2, QStringLiteral("Двете полета са изчистени.")));
 }
 
 void TestConverterForm::unknownButtonIndexDoesNothing()
@@ -480,6 +513,36 @@ void TestConverterForm::unknownButtonIndexDoesNothing()
     m_form->Command1_Click(-1);
     QCOMPARE(romanBox()->text(), QStringLiteral("xiv"));
     QCOMPARE(arabicBox()->text(), QStringLiteral("7"));
+}
+
+void TestConverterForm::announcementLeavesDescriptionsAlone_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("roman calculate") << "Command1_0";
+    QTest::newRow("arabic calculate") << "Command2";
+    QTest::newRow("clear") << "Command1_1";
+}
+
+void TestConverterForm::announcementLeavesDescriptionsAlone()
+{
+    QFETCH(QString, button);
+    auto *pressed = m_form->findChild<QPushButton *>(button);
+    const QString own = pressed->accessibleDescription();
+    arabicBox()->setText(QStringLiteral("14"));
+    pressed->setFocus();
+    for (int press = 0; press < 2; ++press)
+        QTest::keyClick(pressed, Qt::Key_Space);
+    const QStringList texts = announced();
+    QCOMPARE(texts.size(), 2);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QCOMPARE(pressed->accessibleDescription(), texts.last());
+#endif
+    // Where the result is carried by the focused control's description, the
+    // control has its own back once the focus has moved on.
+    QTest::keyClick(pressed, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(pressed->accessibleDescription(), own);
+    QCOMPARE(QAccessible::queryAccessibleInterface(pressed)->text(QAccessible::Description), own);
 }
 
 QTEST_MAIN(TestConverterForm)
