@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@ class TestDesktop : public QObject
 
 private slots:
     void initTestCase();
+    void windowNamesItsDesktopEntry();
     void contextMenusAreBulgarian_data();
     void contextMenusAreBulgarian();
     void accessibleTexts_data();
@@ -36,6 +38,15 @@ void TestDesktop::initTestCase()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     m_form = startConverter(*qApp);
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestDesktop::windowNamesItsDesktopEntry()
+{
+    // A dock or a Wayland compositor finds the window's icon and name through
+    // this: the entry's file name without its suffix.
+    const QString entry = QStringLiteral(DESKTOP_ENTRIES "/%1.desktop");
+    QVERIFY2(QFileInfo::exists(entry.arg(QGuiApplication::desktopFileName())),
+             qPrintable(QGuiApplication::desktopFileName()));
 }
 
 void TestDesktop::contextMenusAreBulgarian_data()
