@@ -8,9 +8,15 @@ atspi_probe.py tree CAPTION
     waits for the top-level window captioned CAPTION and prints, one per line,
     what a screen reader learns of it: the window's role and name, the
     heading's role, Clear's name and description.
-atspi_probe.py listen FILE
+atspi_probe.py listen FILE [announcement|description]
     writes each announcement any program makes to FILE, one line each, until
-    ended; prints "listening" once it is registered for them.
+    ended; prints "listening" once it is registered for them. With
+    description, an announcement is a change to the description of the
+    control that has the focus, as Qt before 6.8 makes them.
+atspi_probe.py listened EVENT
+    succeeds when a client of the accessibility bus, such as a screen reader,
+    has registered for EVENT (named as the registry names it, for example
+    Object:StateChanged:Focused): it is listening.
 """
 
 import sys
@@ -51,21 +57,57 @@ def tree(caption):
     print(f"clear description: {clear.description}")
 
 
-def listen(path):
+def listen(path, kind):
+    focus = []
     with open(path, "a", encoding="utf-8") as out:
         def record(event):
-            out.write(f"{event.any_data}\n")
+            text = event.any_data
+            if kind == "description":
+                # A screen reader speaks only the focused control's
+                # description; Qt before 6.8 sends the control, not the text.
+                if not focus or event.source != focus[0]:
+                    return
+                text = event.source.description
+            out.write(f"{text}\n")
             out.flush()
 
-        pyatspi.Registry.registerEventListener(record, "object:announcement")
+        def follow_focus(event):
+            if event.detail1:
+                focus[:] = [event.source]
+
+        if kind == "description":
+            pyatspi.Registry.registerEventListener(follow_focus, "object:state-changed:focused")
+            pyatspi.Registry.registerEventListener(
+                record, "object:property-change:accessible-description")
+        else:
+            pyatspi.Registry.registerEventListener(record, "object:announcement")
         print("listening", flush=True)
         pyatspi.Registry.start()
+
+
+def listened(event):
+    from gi.repository import Gio, GLib
+
+    def call(bus, name, path, interface, method, reply):
+        return bus.call_sync(name, path, interface, method, None, GLib.VariantType(reply),
+                             Gio.DBusCallFlags.NONE, -1, None).unpack()[0]
+
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    address = call(session, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", "(s)")
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+        Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+    registered = call(bus, "org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+                      "org.a11y.atspi.Registry", "GetRegisteredEvents", "(a(ss))")
+    sys.exit(0 if any(name == event for _, name in registered) else 1)
 
 
 if __name__ == "__main__":
     if len(sys.argv) == 3 and sys.argv[1] == "tree":
         tree(sys.argv[2])
-    elif len(sys.argv) == 3 and sys.argv[1] == "listen":
-        listen(sys.argv[2])
+    elif len(sys.argv) in (3, 4) and sys.argv[1] == "listen":
+        listen(sys.argv[2], sys.argv[3] if len(sys.argv) == 4 else "announcement")
+    elif len(sys.argv) == 3 and sys.argv[1] == "listened":
+        listened(sys.argv[2])
     else:
         sys.exit(__doc__)

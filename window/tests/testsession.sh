@@ -4,8 +4,8 @@
 # Shared by the tests that run the built program: a scratch folder, the
 # processes they start (ended on exit), failing with a reason, and patient
 # waits. Nothing is timed: a wait polls until what it waits for has happened,
-# and gives up only after a minute, so a slow or busy machine passes as an
-# idle one does.
+# and gives up only after a long hang guard, a minute unless a test sets
+# patience (in seconds), so a slow or busy machine passes as an idle one does.
 # shellcheck shell=bash
 set -euo pipefail
 
@@ -23,9 +23,11 @@ fail() {
     exit 1
 }
 
-# poll COMMAND...: runs the command until it succeeds; fails after a minute.
+patience=${patience:-60}
+# poll COMMAND...: runs the command until it succeeds, ten times a second;
+# fails after $patience s of that.
 poll() {
-    for _ in $(seq 600); do
+    for _ in $(seq $((patience * 10))); do
         "$@" && return 0
         sleep 0.1
     done
@@ -35,5 +37,5 @@ poll() {
 wait_for() {
     local what=$1
     shift
-    poll "$@" || fail "gave up after 60 s waiting for $what"
+    poll "$@" || fail "gave up after $patience s waiting for $what"
 }
