@@ -11,6 +11,10 @@
 set -euo pipefail
 [ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=DEBIAN13_ROOT,DEBIAN_MIRROR "$0" "$@"
 
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=packages.sh
+source "$here/packages.sh"
+"$here/install-deps.sh" "${debian13_root_packages[@]}" >&2
 root=${DEBIAN13_ROOT:-/var/cache/roman-converter/debian13}
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 # Written last, so a root whose making was cut short counts as missing.
