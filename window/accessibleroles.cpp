@@ -3,6 +3,7 @@
 
 #include "accessibleroles.h"
 
+#include "announcer.h"
 #include "converterform.h"
 
 #include <QAccessible>
@@ -15,6 +16,11 @@ QAccessibleInterface *converterFormInterface(const QString &className, QObject *
 {
     if (className == QLatin1String(ConverterForm::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
+    if (object->objectName() == QLatin1String("notice") &&
+        qobject_cast<Announcer *>(object->parent()) != nullptr)
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     // Only the label on top of the window; the legend stays plain text.
     if (className == QLatin1String(QLabel::staticMetaObject.className()) &&
         object->objectName() == QLatin1String("Label1_0") &&

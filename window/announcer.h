@@ -3,20 +3,19 @@
 
 #pragma once
 
-#include <QObject>
-#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 // Speaks what each button did through assistive technology, once the screen
-// reader has finished what it is saying; nothing is shown on screen. The one
-// place that hands announcements to Qt's accessibility. With Qt 6.8 and later
-// it is an announcement. Before that Qt has none, so the text becomes, for a
-// moment, the description of the control that has the focus, which a screen
-// reader speaks when it changes; the control gets its own description back as
-// soon as the focus moves on.
-class Announcer : public QObject
+// reader has finished what it is saying; the one place that hands
+// announcements to Qt's accessibility. With Qt 6.8 and later it is an
+// announcement. Qt before that has none, and tells a screen reader of a
+// changed name or description by the control alone, not by the new text; so
+// this widget is the window's status bar, and a notification in it takes the
+// text as its name and starts showing, which a screen reader speaks as it
+// stands. Neither has a size, so nothing shows on screen; neither takes the
+// focus, and no control's name or description is touched.
+class Announcer : public QWidget
 {
     Q_OBJECT
 
@@ -30,11 +29,5 @@ signals:
     void announced(const QString &text);
 
 private:
-    void giveBackDescription();
-
-    QWidget *m_window;
-    // The control that carries an announcement as its description, and the
-    // description that is its own.
-    QPointer<QWidget> m_carrier;
-    QString m_ownDescription;
+    QWidget *m_notice = nullptr;
 };

@@ -8,11 +8,11 @@ atspi_probe.py tree CAPTION
     waits for the top-level window captioned CAPTION and prints, one per line,
     what a screen reader learns of it: the window's role and name, the
     heading's role, Clear's name and description.
-atspi_probe.py listen FILE [announcement|description]
+atspi_probe.py listen FILE [announcement|notification]
     writes each announcement any program makes to FILE, one line each, until
     ended; prints "listening" once it is registered for them. With
-    description, an announcement is a change to the description of the
-    control that has the focus, as Qt before 6.8 makes them.
+    notification, an announcement is a notification that starts showing, as
+    Qt before 6.8 makes them.
 atspi_probe.py listened EVENT
     succeeds when a client of the accessibility bus, such as a screen reader,
     has registered for EVENT (named as the registry names it, for example
@@ -58,27 +58,21 @@ def tree(caption):
 
 
 def listen(path, kind):
-    focus = []
     with open(path, "a", encoding="utf-8") as out:
         def record(event):
-            text = event.any_data
-            if kind == "description":
-                # A screen reader speaks only the focused control's
-                # description; Qt before 6.8 sends the control, not the text.
-                if not focus or event.source != focus[0]:
-                    return
-                text = event.source.description
-            out.write(f"{text}\n")
+            out.write(f"{event.any_data}\n")
             out.flush()
 
-        def follow_focus(event):
-            if event.detail1:
-                focus[:] = [event.source]
+        def record_notification(event):
+            if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                # Its name as it is now, not as first read.
+                event.source.clearCache()
+                out.write(f"{event.source.name}\n")
+                out.flush()
 
-        if kind == "description":
-            pyatspi.Registry.registerEventListener(follow_focus, "object:state-changed:focused")
-            pyatspi.Registry.registerEventListener(
-                record, "object:property-change:accessible-description")
+        if kind == "notification":
+            pyatspi.Registry.registerEventListener(record_notification,
+                                                   "object:state-changed:showing")
         else:
             pyatspi.Registry.registerEventListener(record, "object:announcement")
         print("listening", flush=True)

@@ -9,8 +9,8 @@
 #   the window's role and name, the heading's role, Clear's description;
 # Usage: atspi_test.sh PROGRAM announcements QT_VERSION
 #   what is announced after each button, the window driven by the keyboard
-#   alone: Qt 6.8 and later send announcements, Qt before that changes the
-#   description of the focused control;
+#   alone: Qt 6.8 and later send announcements, Qt before that shows a
+#   notification;
 # Usage: atspi_test.sh PROGRAM orca QT_VERSION
 #   what the Orca screen reader says, from its debug log: the window's title
 #   on request, Clear's description, and each button's result, once.
@@ -21,7 +21,7 @@ program=$1
 mode=$2
 probe=$(dirname "$0")/atspi_probe.py
 
-announcement=description
+announcement=notification
 if [ "$mode" != tree ]; then
     IFS=. read -r major minor _ <<<"$3"
     if [ "$major" -gt 6 ] || { [ "$major" -eq 6 ] && [ "$minor" -ge 8 ]; }; then

@@ -51,8 +51,8 @@ private slots:
     void romanCalculate();
     void clearEmptiesBothBoxes();
     void unknownButtonIndexDoesNothing();
-    void announcementLeavesDescriptionsAlone_data();
-    void announcementLeavesDescriptionsAlone();
+    void announcementLeavesControlsAlone_data();
+    void announcementLeavesControlsAlone();
 
 private:
     template <typename T> T *child(const char *name) const
@@ -515,7 +515,7 @@ void TestConverterForm::unknownButtonIndexDoesNothing()
     QCOMPARE(arabicBox()->text(), QStringLiteral("7"));
 }
 
-void TestConverterForm::announcementLeavesDescriptionsAlone_data()
+void TestConverterForm::announcementLeavesControlsAlone_data()
 {
     QTest::addColumn<QString>("button");
     QTest::newRow("roman calculate") << "Command1_0";
@@ -523,11 +523,12 @@ void TestConverterForm::announcementLeavesDescriptionsAlone_data()
     QTest::newRow("clear") << "Command1_1";
 }
 
-void TestConverterForm::announcementLeavesDescriptionsAlone()
+void TestConverterForm::announcementLeavesControlsAlone()
 {
     QFETCH(QString, button);
     auto *pressed = m_form->findChild<QPushButton *>(button);
-    const QString own = pressed->accessibleDescription();
+    const QString own =
+        QAccessible::queryAccessibleInterface(pressed)->text(QAccessible::Description);
     arabicBox()->setText(QStringLiteral("14"));
     pressed->setFocus();
     for (int press = 0; press < 2; ++press)
@@ -535,14 +536,18 @@ void TestConverterForm::announcementLeavesDescriptionsAlone()
     const QStringList texts = announced();
     QCOMPARE(texts.size(), 2);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    QCOMPARE(pressed->accessibleDescription(), texts.last());
+    // A notification in a status bar that starts showing, with the text as
+    // its name; a screen reader speaks it without naming its role.
+    auto *notice = child<QWidget>("notice");
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(notice);
+    QCOMPARE(accessible->role(), QAccessible::Notification);
+    QCOMPARE(accessible->parent()->role(), QAccessible::StatusBar);
+    QCOMPARE(accessible->text(QAccessible::Name), texts.last());
+    QVERIFY(notice->isVisible());
+    QVERIFY(notice->size().isEmpty() && child<Announcer>("announcer")->size().isEmpty());
 #endif
-    // Where the result is carried by the focused control's description, the
-    // control has its own back once the focus has moved on.
-    QTest::keyClick(pressed, Qt::Key_Tab);
-    QCoreApplication::processEvents();
-    QCOMPARE(pressed->accessibleDescription(), own);
     QCOMPARE(QAccessible::queryAccessibleInterface(pressed)->text(QAccessible::Description), own);
+    QCOMPARE(QApplication::focusWidget(), pressed);
 }
 
 QTEST_MAIN(TestConverterForm)
