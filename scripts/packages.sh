@@ -18,7 +18,7 @@ test_packages=(
     lintian clang-format clang-tidy shellcheck
     at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
 )
-# What making the Debian 13 root, and running in it, needs of the machine.
-debian13_root_packages=(
+# What making a root of another release, and running in it, needs of the machine.
+debian_root_packages=(
     debootstrap util-linux mount git
 )

@@ -6,7 +6,7 @@
 # the release at hand (which may be a later one than the package was built
 # on), and runs the installed program in a real X window. It leaves the
 # package installed, so it is meant for a throwaway system, such as
-# `scripts/in-debian13.sh --scratch`.
+# `scripts/in-debian.sh CODENAME --scratch`.
 # Usage: installed_package_test.sh PACKAGE.deb
 set -euo pipefail
 deb=$(realpath "$1")

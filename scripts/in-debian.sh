@@ -2,40 +2,47 @@
 # SPDX-FileCopyrightText: 2026 The Roman converter developers
 # SPDX-License-Identifier: MIT
 
-# Runs a command of this checkout inside the Debian 13 root that
-# debian13-root.sh keeps (making it first when missing or broken), as on a
-# bare Debian 13 machine: in a fresh copy of the checkout, its uncommitted
+# Runs a command of this checkout inside the root of a Debian release that
+# debian-root.sh keeps (making it first when missing or broken), as on a bare
+# machine of that release: in a fresh copy of the checkout, its uncommitted
 # changes included, with no locale and nothing else from the caller's
 # environment. The copy has build folders of its own, so the caller's are
 # never touched; it stays in the root, at /work/roman-converter, until the
 # next run.
-# Usage: in-debian13.sh [--scratch] [--file FILE]... [COMMAND...]
-#   COMMAND      run in the copy; ./scripts/test.sh when none is given
-#   --scratch    run on a throwaway layer over the root: whatever the command
-#                installs or changes there is gone afterwards
-#   --file FILE  copy FILE into /work/files/ in the root first
+# Usage: in-debian.sh CODENAME [--scratch] [--file FILE]... [--output DIR] [COMMAND...]
+#   CODENAME      the release, as debian-root.sh takes it: trixie, forky ...
+#   COMMAND       run in the copy; ./scripts/test.sh when none is given
+#   --scratch     run on a throwaway layer over the root: whatever the command
+#                 installs or changes there is gone afterwards
+#   --file FILE   copy FILE into /work/files/ in the root first
+#   --output DIR  the caller's folder DIR is /work/output in the root, for
+#                 what the command makes to outlast it
 set -euo pipefail
-[ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=DEBIAN13_ROOT,DEBIAN_MIRROR,CI "$0" "$@"
+[ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=DEBIAN_ROOTS,DEBIAN_MIRROR,CI "$0" "$@"
 checkout=$(cd "$(dirname "$0")/.." && pwd)
+release=${1:?usage: in-debian.sh CODENAME [--scratch] [--file FILE]... [--output DIR] [COMMAND...]}
+shift
 
 scratch=false
 files=()
+output=
 while [ $# -gt 0 ]; do
     case $1 in
     --scratch) scratch=true ;;
     --file) files+=("$(realpath "$2")") && shift ;;
+    --output) output=$(realpath "$2") && shift ;;
     *) break ;;
     esac
     shift
 done
 [ $# -gt 0 ] || set -- ./scripts/test.sh
 
-export DEBIAN13_ROOT=${DEBIAN13_ROOT:-/var/cache/roman-converter/debian13}
-mkdir -p "$(dirname "$DEBIAN13_ROOT")"
-# One run at a time in the root.
-exec 9>"$DEBIAN13_ROOT.lock"
+roots=${DEBIAN_ROOTS:-/var/cache/roman-converter}
+mkdir -p "$roots"
+# One run at a time in a root.
+exec 9>"$roots/$release.lock"
 flock 9
-root=$("$checkout/scripts/debian13-root.sh")
+root=$("$checkout/scripts/debian-root.sh" "$release")
 
 mounted=()
 layer=
@@ -106,6 +113,10 @@ fi
 checkout_git ls-files -z --others --exclude-standard |
     (cd "$checkout" && xargs -0 --no-run-if-empty cp --parents -t "$work/roman-converter")
 if [ ${#files[@]} -gt 0 ]; then cp "${files[@]}" "$work/files/"; fi
+if [ -n "$output" ]; then
+    mkdir -p "$work/output"
+    mount_in "$work/output" --bind "$output"
+fi
 
 environment=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root)
 if [ -n "${CI:-}" ]; then environment+=("CI=$CI"); fi
