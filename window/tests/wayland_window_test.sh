@@ -37,10 +37,11 @@ poll test -S "$runtime/$socket" || fail "weston did not start: $(cat "$work/west
 program_pid=$!
 pids+=("$program_pid")
 
-# A line of that log: a time stamp, from libwayland 1.23 on the name of the
-# event queue in braces, an arrow for a request, then the message, which names
-# an object as interface@id, or from 1.23 on as interface#id.
-stamp='^\[ *[0-9]+\.[0-9]+\] +(\{[^}]*\} +)?'
+# A line of that log: a time stamp (milliseconds, or from libwayland 1.26 on
+# the wall-clock time, [hh:mm:ss.micro]), from 1.23 on the name of the event
+# queue in braces, an arrow for a request, then the message, which names an
+# object as interface@id, or from 1.23 on as interface#id.
+stamp='^\[ *[0-9]+(:[0-9]{2})*\.[0-9]+\] +(\{[^}]*\} +)?'
 protocol="$stamp(-> )?(discarded )?[a-z0-9_]+[@#][0-9]+\\.[a-z0-9_]+\\("
 ended() {
     kill -0 "$program_pid" 2>/dev/null && return 1
