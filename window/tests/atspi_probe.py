@@ -28,7 +28,8 @@ import pyatspi
 def find_window(caption):
     # A minute's patience, as the shell tests have: the program may still be
     # starting or registering on the bus.
-    for _ in range(600):
+    deadline = time.monotonic() + 60
+    while time.monotonic() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
             if app is None:
                 continue

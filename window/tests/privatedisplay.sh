@@ -10,14 +10,15 @@
 # drawn at that scale. Exports DISPLAY and XDG_RUNTIME_DIR and sets
 # display_pid, for the caller to kill. Gives up after a minute.
 open_private_display() {
-    local work=$1 scale=${2:-1} _
+    local work=$1 scale=${2:-1}
     # Without -noreset the server resets whenever its last client leaves, as
     # each measured program does, and refuses connections while it resets.
     Xvfb -displayfd 3 -screen 0 "$((1024 * scale))x$((768 * scale))x24" -nolisten tcp -noreset \
         3>"$work/display" 2>"$work/xvfb.log" &
     # shellcheck disable=SC2034 # for the caller to stop
     display_pid=$!
-    for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
+    local deadline=$((SECONDS + 60))
+    until [ -s "$work/display" ] || [ "$SECONDS" -ge "$deadline" ]; do sleep 0.1; done
     if ! [ -s "$work/display" ]; then
         echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2
         return 1

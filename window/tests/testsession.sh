@@ -25,13 +25,13 @@ fail() {
 
 patience=${patience:-60}
 # poll COMMAND...: runs the command until it succeeds, ten times a second;
-# fails after $patience s of that.
+# fails once $patience s of wall time have passed, however long each try takes.
 poll() {
-    for _ in $(seq $((patience * 10))); do
-        "$@" && return 0
+    local deadline=$((SECONDS + patience))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
         sleep 0.1
     done
-    return 1
 }
 # wait_for DESCRIPTION COMMAND...: polls, and fails the test if it gives up.
 wait_for() {
