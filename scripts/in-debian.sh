@@ -20,7 +20,9 @@
 set -euo pipefail
 [ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=DEBIAN_ROOTS,DEBIAN_MIRROR,CI "$0" "$@"
 checkout=$(cd "$(dirname "$0")/.." && pwd)
-release=${1:?usage: in-debian.sh CODENAME [--scratch] [--file FILE]... [--output DIR] [COMMAND...]}
+usage="usage: in-debian.sh CODENAME [--scratch] [--file FILE]... [--output DIR] [COMMAND...]"
+release=${1:-}
+[[ $release =~ ^[a-z]+$ ]] || { echo "$usage" >&2; exit 2; }
 shift
 
 scratch=false
