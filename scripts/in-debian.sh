@@ -85,6 +85,8 @@ mount_in() {
     mounted+=("$target")
 }
 
+# The root is a file system of its own, as on a machine, so that a command
+# there can have a mount namespace of its own (unshare --mount).
 sysroot=$root
 if $scratch; then
     layer=$(mktemp -d /var/tmp/roman-converter-scratch.XXXXXX)
@@ -92,6 +94,8 @@ if $scratch; then
     sysroot=$layer/root
     mount_in "$sysroot" -t overlay overlay \
         -o "lowerdir=$root,upperdir=$layer/upper,workdir=$layer/work"
+else
+    mount_in "$sysroot" --bind "$root"
 fi
 mount_in "$sysroot/proc" -t proc proc
 mount_in "$sysroot/sys" -t sysfs sysfs
