@@ -22,3 +22,12 @@ test_packages=(
 debian_root_packages=(
     debootstrap util-linux mount git
 )
+# What making Qt for Windows needs of the machine.
+windows_qt_packages=(
+    g++-mingw-w64-x86-64-posix dpkg-dev xz-utils patch python3
+)
+# What building the Windows program and testing it in Wine add.
+windows_packages=(
+    "${windows_qt_packages[@]}" googletest wine wine64 nsis unzip
+    xvfb xauth xdotool xclip x11-utils imagemagick
+)
