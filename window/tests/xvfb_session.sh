@@ -44,10 +44,12 @@ start_display() {
 }
 
 # Starts the program $1 on that display and waits for its window; sets
-# window, X, Y, WIDTH and HEIGHT.
+# window, X, Y, WIDTH and HEIGHT. PROGRAM_LAUNCHER, when set, is the command
+# that runs it (Wine, for the Windows program).
 start_program() {
-    local program=$1
-    "$program" >"$work/program.log" 2>&1 &
+    local program=$1 launcher
+    read -ra launcher <<<"${PROGRAM_LAUNCHER:-}"
+    "${launcher[@]}" "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
     window=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) ||

@@ -1,0 +1,33 @@
+# SPDX-FileCopyrightText: 2026 The Roman converter developers
+# SPDX-License-Identifier: MIT
+
+# The two forms a Windows user gets the program in: a portable zip, and an
+# installer for a school's IT. The installer is NSIS through CPack: it is
+# made from the same install rules as the zip, puts an entry in the Start
+# menu and in Windows' list of installed programs, and installs and
+# uninstalls silently with /S, as deployment tools run it.
+set(CPACK_GENERATOR ZIP NSIS64)
+set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_SOURCE_DIR}/makensis.sh)
+set(CPACK_PACKAGE_NAME roman-converter)
+set(CPACK_PACKAGE_VENDOR "Roman converter developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converter between Roman numerals and Arabic numbers")
+set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x64)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/MIT.txt)
+set(CPACK_STRIP_FILES ON)
+# The zip unpacks into one folder of the package's name.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Roman converter")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY roman-converter)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_PACKAGE_NAME "${description}")
+set(CPACK_NSIS_DISPLAY_NAME "${description}")
+set(CPACK_NSIS_MUI_ICON ${ico})
+set(CPACK_NSIS_MUI_UNIICON ${ico})
+set(CPACK_NSIS_INSTALLED_ICON_NAME roman-converter.exe)
+set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# The Start menu entry, by the program's Bulgarian name.
+set(CPACK_PACKAGE_EXECUTABLES roman-converter "${description}")
+include(CPack)
