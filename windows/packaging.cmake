@@ -28,6 +28,12 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME roman-converter.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# CPack's uninstaller removes the program's own key under the vendor's and
+# would leave the vendor's, empty.
+set(vendor_key "Software\\\\${CPACK_PACKAGE_VENDOR}")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+    "DeleteRegKey SHCTX \\\"${vendor_key}\\\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\\\"
+  DeleteRegKey /ifempty SHCTX \\\"${vendor_key}\\\"")
 # The Start menu entry, by the program's Bulgarian name.
 set(CPACK_PACKAGE_EXECUTABLES roman-converter "${description}")
 include(CPack)

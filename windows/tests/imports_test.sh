@@ -7,12 +7,14 @@
 # Usage: imports_test.sh PROGRAM.exe
 set -euo pipefail
 program=${1:?usage: imports_test.sh PROGRAM.exe}
-windows_own=(advapi32 comdlg32 d3d11 d3d9 dwmapi dwrite dxgi gdi32 imm32 kernel32 msvcrt
-    netapi32 ole32 oleaut32 setupapi shell32 shlwapi user32 userenv uxtheme version winmm
-    ws2_32 wtsapi32 authz mpr)
+# Those of Windows 10 and later, API sets included.
+windows_own=(advapi32 authz comdlg32 d3d11 d3d9 dwmapi dwrite dxgi gdi32 imm32 kernel32 mpr
+    msvcrt netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme
+    version winmm ws2_32 wtsapi32 api-ms-win-core-synch-l1-2-0 api-ms-win-core-winrt-l1-1-0
+    api-ms-win-core-winrt-string-l1-1-0)
 
-mapfile -t imports < <(x86_64-w64-mingw32-objdump -p "$program" |
-    sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
+headers=$(x86_64-w64-mingw32-objdump -p "$program")
+mapfile -t imports < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]')
 [ ${#imports[@]} -gt 0 ] || { echo "FAIL: no imports read from $program" >&2; exit 1; }
 echo "imports: ${imports[*]}"
 status=0
@@ -24,6 +26,6 @@ for dll in "${imports[@]}"; do
 done
 [ "$(x86_64-w64-mingw32-objdump -f "$program" | sed -n 's/.*file format //p')" = pei-x86-64 ] ||
     { echo "FAIL: not a 64-bit Windows program" >&2; status=1; }
-x86_64-w64-mingw32-objdump -p "$program" | grep -q 'Subsystem.*(Windows GUI)' ||
+grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" ||
     { echo "FAIL: not a GUI program: a console window would open beside it" >&2; status=1; }
 exit "$status"

@@ -13,7 +13,8 @@ source "$(dirname "$0")/../../window/tests/testsession.sh"
 build=$1
 wine=$2
 window_test=$3
-patience=300
+# Wine may be slow to start a session in a fresh prefix: minutes, not one.
+export patience=300
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1) ||
     { cat "$work/cpack.log"; fail "cpack"; }
@@ -31,11 +32,14 @@ done
 prefix=$work/wine/prefix
 installed="$prefix/drive_c/Program Files/Roman converter"
 # What of the program a prefix holds: files and folders by name, and
-# registry keys or values that name it.
+# registry keys and values that name it (without the time a key was written).
 traces() {
-    find "$prefix/drive_c" -iname '*roman*' -o -name 'Римски*'
-    grep -il 'roman.converter' "$prefix"/*.reg || true
+    find "$prefix/drive_c" \( -iname '*roman*' -o -name 'Римски*' \) | sort
+    grep -ih 'roman.converter\|Римски' "$prefix"/*.reg | sed 's/\] [0-9]*$/]/' | sort || true
 }
+# The fresh prefix's own, before anything is installed.
+"$wine" "$work/wine" cmd /c ver >/dev/null || fail "Wine does not run"
+traces >"$work/before"
 
 "$wine" "$work/wine" "$installer" /S || fail "the silent install failed"
 for file in roman-converter.exe Uninstall.exe README.txt licenses/qt/LGPL-3.0-only.txt; do
@@ -45,12 +49,15 @@ find "$prefix/drive_c" -path '*Start Menu*' -name 'Римски и арабск�
     fail "no Start menu entry"
 grep -q 'Uninstall\\\\roman-converter\]' "$prefix/system.reg" ||
     fail "not in Windows' list of installed programs"
+traces >"$work/installed"
+[ -n "$(comm -13 "$work/before" "$work/installed")" ] || fail "no trace of the install is seen"
 
 PROGRAM_LAUNCHER="$wine $work/wine" "$window_test" 'C:\Program Files\Roman converter\roman-converter.exe' \
     "$work/installed.png"
 
 "$wine" "$work/wine" 'C:\Program Files\Roman converter\Uninstall.exe' /S ||
     fail "the silent uninstall failed"
-left=$(traces)
+traces >"$work/after"
+left=$(comm -13 "$work/before" "$work/after")
 [ -z "$left" ] || fail "left after uninstalling: $left"
 echo "installed, run and uninstalled silently; nothing left"

@@ -38,9 +38,24 @@ if [ ! -f "$WINEPREFIX/made" ]; then
     rm -rf "$WINEPREFIX"
     wineboot --init 8>&- >/dev/null 2>&1
     # Windows has Times New Roman; where Wine lacks it, the metric-compatible
-    # Liberation Serif takes its place, as on Linux.
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
-        /d 'Liberation Serif' /f 8>&- >/dev/null 2>&1
+    # Liberation Serif takes its place, as on Linux. No window manager runs
+    # in a test's X server: Wine frames the windows itself, as Windows does,
+    # rather than wait on one at each window shown or hidden. The program
+    # itself is left to a desktop's window manager, as Wine leaves every
+    # window by default, so that its X window is its client area.
+    cat >"$folder/settings.reg" <<'EOT'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Times New Roman"="Liberation Serif"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\AppDefaults\roman-converter.exe\X11 Driver]
+"Managed"="Y"
+EOT
+    wine reg import "$folder/settings.reg" 8>&- >/dev/null 2>&1
     wineserver --wait 8>&-
     touch "$WINEPREFIX/made"
 fi
