@@ -10,6 +10,8 @@
 # Usage: packages_test.sh BUILD_DIR WINE_SH XVFB_WINDOW_TEST
 # shellcheck source=../../window/tests/testsession.sh
 source "$(dirname "$0")/../../window/tests/testsession.sh"
+# The Start menu entry's name is Cyrillic: matched in a UTF-8 locale.
+export LC_ALL=C.UTF-8
 build=$1
 wine=$2
 window_test=$3

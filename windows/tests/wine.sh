@@ -19,6 +19,10 @@ export WINEPREFIX=$folder/prefix WINEDEBUG=-all WINEARCH=win64
 # entries in the user's own desktop for what an installer puts in the Start menu.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export QT_FORCE_STDERR_LOGGING=1
+# Wine names the files of Windows programs in the locale's character set: a
+# UTF-8 one, as a desktop has, whatever the caller has or lacks, so that the
+# Cyrillic names an installer writes are the same on every machine.
+export LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM_PLUGIN_PATH QT_PLUGIN_PATH WAYLAND_DISPLAY
 # Wine keeps Qt's variables (QT_...) from Windows programs, since the host's
 # own Qt reads them too; under the name WINEQT_... it passes them on.
