@@ -14,12 +14,13 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 constexpr int Largest = 3999;
-constexpr qsizetype TextLength = 1'000'000;
+constexpr std::size_t TextLength = 1'000'000;
 // romanValue may take this many times as long as merely reading its text.
 constexpr double ReadingTarget = 10.0;
 
@@ -35,28 +36,39 @@ const NumeralTables &tables()
 
 // A long numeral as a user might paste it: the standard numerals of 1 to 3999
 // back to back, over and over, cut at a million characters.
-const QString &romanText()
+const std::u16string &romanText()
 {
-    static const QString text = [] {
-        QString text;
+    static const std::u16string text = [] {
+        std::u16string text;
         text.reserve(TextLength);
         for (int number = 1; text.size() < TextLength; number = number % Largest + 1)
             text += romanNumeral(tables(), number);
-        text.truncate(TextLength);
+        text.resize(TextLength);
         return text;
     }();
     return text;
 }
 
-const QString &lowerRomanText()
+const std::u16string &lowerRomanText()
 {
-    static const QString text = romanText().toLower();
+    static const std::u16string text = [] {
+        std::u16string lower = romanText();
+        for (char16_t &c : lower)
+            c = char16_t(c + (u'a' - u'A'));
+        return lower;
+    }();
     return text;
 }
 
-void setTextBytes(benchmark::State &state, const QString &text)
+// The texts here are ASCII, which the conversions upper-case themselves.
+std::u16string unusedPlatformUpperCasing(std::u16string_view text)
 {
-    state.SetBytesProcessed(state.iterations() * text.size() * qsizetype(sizeof(QChar)));
+    return std::u16string(text);
+}
+
+void setTextBytes(benchmark::State &state, const std::u16string &text)
+{
+    state.SetBytesProcessed(state.iterations() * std::int64_t(text.size() * sizeof(char16_t)));
 }
 
 void toRoman(benchmark::State &state)
@@ -72,7 +84,7 @@ BENCHMARK(toRoman)->Name("romanNumeral/1-3999");
 
 void toValue(benchmark::State &state)
 {
-    const QString &text = romanText();
+    const std::u16string &text = romanText();
     for ([[maybe_unused]] auto _ : state)
         benchmark::DoNotOptimize(romanValue(tables(), text));
     setTextBytes(state, text);
@@ -83,11 +95,11 @@ BENCHMARK(toValue)->Name("romanValue");
 // added, which the compiler is free to vectorise but not to skip.
 void sumCodeUnits(benchmark::State &state)
 {
-    const QString &text = romanText();
+    const std::u16string &text = romanText();
     for ([[maybe_unused]] auto _ : state) {
         std::uint64_t sum = 0;
-        for (const QChar c : text)
-            sum += c.unicode();
+        for (const char16_t c : text)
+            sum += c;
         benchmark::DoNotOptimize(sum);
     }
     setTextBytes(state, text);
@@ -96,12 +108,12 @@ BENCHMARK(sumCodeUnits)->Name("sumCodeUnits");
 
 // The whole Calculate of the Roman frame: a lower-case text is copied while
 // upper-cased, an upper-case one only scanned, so the two show that cost.
-void romanToArabic(benchmark::State &state, const QString &(*text)())
+void romanToArabic(benchmark::State &state, const std::u16string &(*text)())
 {
     for ([[maybe_unused]] auto _ : state) {
         MemoryBox roman(text());
         MemoryBox arabic;
-        RomanToArabic(tables(), roman, arabic);
+        RomanToArabic(tables(), roman, arabic, unusedPlatformUpperCasing);
         benchmark::DoNotOptimize(arabic.text());
     }
     setTextBytes(state, text());

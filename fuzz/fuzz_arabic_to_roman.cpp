@@ -12,17 +12,17 @@
 #include "greedynumeral.h"
 #include "memorybox.h"
 #include "numericreading.h"
-
-#include <QString>
+#include "qttext.h"
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const NumeralTables &tables = filledTables();
-    const QString text = textFromBytes(data, size);
-    const QString previousRoman = QStringLiteral("MMXXV");
+    const std::u16string text = toU16String(textFromBytes(data, size));
+    const std::u16string previousRoman = u"MMXXV";
 
     MemoryBox arabic(text);
     MemoryBox roman(previousRoman);
@@ -35,12 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(roundHalfToEven(reading.value) == rounded, "halves round to the even neighbour");
         // Whatever the window would make of the text, the conversion itself
         // has a numeral for 1 to 3999 after rounding, and for nothing else.
-        const QString numeral = romanNumeral(tables, reading.value);
+        const std::u16string numeral = romanNumeral(tables, reading.value);
         require(rounded >= 1.0 && rounded <= LargestNumeral ? numeral == greedyNumeral(int(rounded))
-                                                            : numeral.isEmpty(),
+                                                            : numeral.empty(),
                 "a numeral exactly for the numbers that round to 1 to 3999");
     } else {
-        require(romanNumeral(tables, reading.value).isEmpty(), "no numeral for an overflow");
+        require(romanNumeral(tables, reading.value).empty(), "no numeral for an overflow");
     }
 
     const bool acceptable =
@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!acceptable) {
         require(roman.writes() == 0 && roman.text() == previousRoman,
                 "a refusal leaves the Roman box alone");
-        require(arabic.writes() == 1 && arabic.text().isEmpty(),
-                "a refusal empties the Arabic box");
+        require(arabic.writes() == 1 && arabic.text().empty(), "a refusal empties the Arabic box");
         return 0;
     }
 

@@ -7,6 +7,7 @@
 #include "conversions.h"
 #include "fuzzsupport.h"
 #include "memorybox.h"
+#include "qttext.h"
 
 #include <QString>
 
@@ -87,21 +88,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const NumeralTables &tables = filledTables();
     const QString text = textFromBytes(data, size);
 
-    MemoryBox roman(text);
-    MemoryBox arabic(QStringLiteral("stale"));
-    RomanToArabic(tables, roman, arabic);
+    MemoryBox roman(toU16String(text));
+    MemoryBox arabic(u"stale");
+    RomanToArabic(tables, roman, arabic, qtUpperCased);
 
     const QString upper = text.toUpper();
-    const QString shown = roman.text();
+    const QString shown = toQString(roman.text());
     require(roman.writes() == 1 && sameUpToLoneSurrogates(shown, upper),
             "the Roman box shows the text upper-cased");
     require(arabic.writes() == 1, "the Arabic box is written once");
     require(upper.toUpper() == upper && QString(shown).toUpper() == shown,
             "upper-casing twice changes nothing");
 
-    const QString digits = arabic.text();
-    RomanToArabic(tables, roman, arabic);
-    require(roman.text() == shown && arabic.text() == digits, "a second Calculate changes nothing");
+    const QString digits = toQString(arabic.text());
+    RomanToArabic(tables, roman, arabic, qtUpperCased);
+    require(toQString(roman.text()) == shown && toQString(arabic.text()) == digits,
+            "a second Calculate changes nothing");
 
     require(isPlainDecimal(digits), "the value is plain decimal digits");
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 // The fuzzer's bytes as 16-bit text: each pair of bytes, low byte first, is one
@@ -37,7 +38,7 @@ class ExactText
 public:
     explicit ExactText(QStringView text) : m_units(text.utf16(), text.utf16() + text.size()) {}
 
-    [[nodiscard]] QStringView view() const { return {m_units.data(), qsizetype(m_units.size())}; }
+    [[nodiscard]] std::u16string_view view() const { return {m_units.data(), m_units.size()}; }
 
 private:
     std::vector<char16_t> m_units;

@@ -5,8 +5,10 @@
 
 #include "numericreading.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 
 double roundHalfToEven(double number)
 {
@@ -19,36 +21,36 @@ double roundHalfToEven(double number)
     return below;
 }
 
-QString romanNumeral(const NumeralTables &tables, double number)
+std::u16string romanNumeral(const NumeralTables &tables, double number)
 {
     const double rounded = roundHalfToEven(number);
     if (std::isnan(rounded) || rounded < 1.0 || rounded > LargestNumeral)
         return {};
-    QString result;
+    std::u16string result;
     int position = 1;
     for (auto remaining = int(rounded); remaining > 0; remaining /= 10, ++position) {
         const int digit = remaining % 10;
         if (digit > 0)
-            result.prepend(tables.RomanChunks(NumeralTables::chunkSlot(digit, position)));
+            result.insert(0, tables.RomanChunks(NumeralTables::chunkSlot(digit, position)));
     }
     return result;
 }
 
-std::uint64_t romanValue(const NumeralTables &tables, QStringView text)
+std::uint64_t romanValue(const NumeralTables &tables, std::u16string_view text)
 {
     // The symbols are ASCII letters: a small index from character to value,
     // taken from the tables, spares comparing every character with every slot.
     std::array<std::int16_t, 128> valueOf{};
     for (int slot = 0; slot < NumeralTables::SymbolSlots; ++slot) {
-        const QString &symbol = tables.RomanSymbols(slot);
-        if (symbol.size() == 1 && symbol.front().unicode() < valueOf.size())
-            valueOf[symbol.front().unicode()] = tables.RomanValues(slot);
+        const std::u16string &symbol = tables.RomanSymbols(slot);
+        if (symbol.size() == 1 && symbol.front() < valueOf.size())
+            valueOf[symbol.front()] = tables.RomanValues(slot);
     }
 
     std::uint64_t total = 0;
     std::uint64_t previous = 0;
-    for (qsizetype i = text.size(); i-- > 0;) {
-        const char16_t c = text[i].unicode();
+    for (std::size_t i = text.size(); i-- > 0;) {
+        const char16_t c = text[i];
         const std::uint64_t current = c < valueOf.size() ? std::uint64_t(valueOf[c]) : 0;
         if (current == 0)
             continue;
@@ -65,29 +67,26 @@ void ArabicToRoman(const NumeralTables &tables, const TextBox &arabicBox, TextBo
     romanBox.setText(romanNumeral(tables, readNumber(arabicBox.text()).value));
 }
 
-QString upperCased(const QString &text)
+std::u16string upperCased(std::u16string_view text, UpperCasing platform)
 {
     // Plain ASCII, by far the usual case, needs no Unicode tables: only a to z
-    // change, and a text with none of them is returned as it is.
-    bool lower = false;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return text.toUpper();
-        lower = lower || (c >= u'a' && c <= u'z');
-    }
-    if (!lower)
-        return text;
-    QString upper = text;
-    for (QChar &c : upper) {
+    // change.
+    if (std::ranges::any_of(text, [](char16_t c) { return c >= 0x80; }))
+        return platform(text);
+    std::u16string upper(text);
+    for (char16_t &c : upper) {
         if (c >= u'a' && c <= u'z')
-            c = QChar(char16_t(c.unicode() - (u'a' - u'A')));
+            c = char16_t(c - (u'a' - u'A'));
     }
     return upper;
 }
 
-void RomanToArabic(const NumeralTables &tables, TextBox &romanBox, TextBox &arabicBox)
+void RomanToArabic(const NumeralTables &tables, TextBox &romanBox, TextBox &arabicBox,
+                   UpperCasing platform)
 {
-    const QString upper = upperCased(romanBox.text());
+    const std::u16string upper = upperCased(romanBox.text(), platform);
     romanBox.setText(upper);
-    arabicBox.setText(QString::number(romanValue(tables, upper)));
+    // Decimal digits are ASCII, so each char is one 16-bit character.
+    const std::string digits = std::to_string(romanValue(tables, upper));
+    arabicBox.setText(std::u16string(digits.begin(), digits.end()));
 }

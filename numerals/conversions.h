@@ -6,9 +6,9 @@
 #include "numeraltables.h"
 #include "textbox.h"
 
-#include <QStringView>
-
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // A number rounded to the nearest whole number, a half going to the even one.
 [[nodiscard]] double roundHalfToEven(double number);
@@ -22,18 +22,23 @@ constexpr int LargestNumeral = 3999;
 // value. A number that does not round to 1 to LargestNumeral has no numeral
 // and gives the empty string: zero, negative, non-finite and larger numbers
 // alike.
-[[nodiscard]] QString romanNumeral(const NumeralTables &tables, double number);
+[[nodiscard]] std::u16string romanNumeral(const NumeralTables &tables, double number);
 
 // The value of a text read as a Roman numeral, scanning from its last
 // character to its first: a symbol worth less than the symbol counted last is
 // subtracted, any other is added, and characters that are not symbols are
 // skipped. Expects the text already upper-cased. Never negative; 64 bits hold
-// the value of any text a QString can hold.
-[[nodiscard]] std::uint64_t romanValue(const NumeralTables &tables, QStringView text);
+// the value of any text a box can hold.
+[[nodiscard]] std::uint64_t romanValue(const NumeralTables &tables, std::u16string_view text);
 
-// The text upper-cased by Unicode's rules, independent of the locale (so a to z
-// always become A to Z).
-[[nodiscard]] QString upperCased(const QString &text);
+// Upper-casing beyond a to z follows Unicode's tables, which the platform
+// holds (Qt on the desktop, the browser on the page); it must not follow the
+// user's locale, so that i is I in Turkish too.
+using UpperCasing = std::u16string (*)(std::u16string_view text);
+
+// The text upper-cased: plain ASCII here, where only a to z change; any other
+// text by the platform's upper-casing.
+[[nodiscard]] std::u16string upperCased(std::u16string_view text, UpperCasing platform);
 
 // Writes the Roman numeral of the Arabic box's number into the Roman box and
 // leaves the Arabic box as the user typed it. Trusts its caller to have
@@ -42,4 +47,5 @@ void ArabicToRoman(const NumeralTables &tables, const TextBox &arabicBox, TextBo
 
 // Upper-cases the Roman box in place, then writes its value as decimal digits
 // into the Arabic box. Any text gives a number; nothing is refused.
-void RomanToArabic(const NumeralTables &tables, TextBox &romanBox, TextBox &arabicBox);
+void RomanToArabic(const NumeralTables &tables, TextBox &romanBox, TextBox &arabicBox,
+                   UpperCasing platform);

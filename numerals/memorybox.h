@@ -12,10 +12,10 @@
 class MemoryBox final : public TextBox
 {
 public:
-    explicit MemoryBox(QString text = {}) : m_text(std::move(text)) {}
+    explicit MemoryBox(std::u16string text = {}) : m_text(std::move(text)) {}
 
-    [[nodiscard]] QString text() const override { return m_text; }
-    void setText(const QString &text) override
+    [[nodiscard]] std::u16string text() const override { return m_text; }
+    void setText(std::u16string_view text) override
     {
         m_text = text;
         ++m_writes;
@@ -23,6 +23,6 @@ public:
     [[nodiscard]] int writes() const { return m_writes; }
 
 private:
-    QString m_text;
+    std::u16string m_text;
     int m_writes = 0;
 };

@@ -3,13 +3,16 @@
 
 #include "numeraltables.h"
 
-#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 [[noreturn]] void outOfBounds(const char *table, int slot, int tableSize)
 {
-    qFatal("%s: slot %d is outside the table (0 to %d)", table, slot, tableSize - 1);
+    std::fprintf(stderr, "%s: slot %d is outside the table (0 to %d)\n", table, slot,
+                 tableSize - 1);
+    std::abort();
 }
 
 template <typename Table> const auto &checkedRead(const Table &table, int slot, const char *name)
@@ -36,14 +39,14 @@ constexpr std::array<std::array<const char16_t *, 9>, 4> Pieces{{
 void NumeralTables::fill()
 {
     for (std::size_t slot = 0; slot < Symbols.size(); ++slot)
-        m_romanSymbols[slot] = QString(QChar(Symbols[slot]));
+        m_romanSymbols[slot] = std::u16string(1, Symbols[slot]);
     for (std::size_t slot = 0; slot < Values.size(); ++slot)
         m_romanValues[slot] = Values[slot];
     for (std::size_t slot = 0; slot + 1 < m_romanChunks.size(); ++slot)
-        m_romanChunks[slot] = QString::fromUtf16(Pieces[slot % 4][slot / 4]);
+        m_romanChunks[slot] = Pieces[slot % 4][slot / 4];
 }
 
-const QString &NumeralTables::RomanSymbols(int slot) const
+const std::u16string &NumeralTables::RomanSymbols(int slot) const
 {
     return checkedRead(m_romanSymbols, slot, "RomanSymbols");
 }
@@ -53,7 +56,7 @@ std::int16_t NumeralTables::RomanValues(int slot) const
     return checkedRead(m_romanValues, slot, "RomanValues");
 }
 
-const QString &NumeralTables::RomanChunks(int slot) const
+const std::u16string &NumeralTables::RomanChunks(int slot) const
 {
     return checkedRead(m_romanChunks, slot, "RomanChunks");
 }

@@ -3,10 +3,9 @@
 
 #pragma once
 
-#include <QString>
-
 #include <array>
 #include <cstdint>
+#include <string>
 
 // The three lookup tables the conversions read: the seven Roman symbols with
 // their values, and the Roman piece of every digit in every decimal position.
@@ -27,12 +26,12 @@ public:
 
     void fill();
 
-    [[nodiscard]] const QString &RomanSymbols(int slot) const;
+    [[nodiscard]] const std::u16string &RomanSymbols(int slot) const;
     [[nodiscard]] std::int16_t RomanValues(int slot) const;
-    [[nodiscard]] const QString &RomanChunks(int slot) const;
+    [[nodiscard]] const std::u16string &RomanChunks(int slot) const;
 
 private:
-    std::array<QString, SymbolSlots> m_romanSymbols;
+    std::array<std::u16string, SymbolSlots> m_romanSymbols;
     std::array<std::int16_t, SymbolSlots> m_romanValues{};
-    std::array<QString, ChunkSlots> m_romanChunks;
+    std::array<std::u16string, ChunkSlots> m_romanChunks;
 };

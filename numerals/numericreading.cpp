@@ -3,43 +3,43 @@
 
 #include "numericreading.h"
 
-#include <charconv>
+#include "decimalvalue.h"
+
 #include <limits>
 #include <string>
-#include <system_error>
 
 namespace {
 
-bool isBlank(QChar c)
+bool isBlank(char16_t c)
 {
     return c == u' ' || c == u'\t';
 }
 
-bool isDigit(QChar c)
+bool isDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
 
 } // namespace
 
-NumericReading readNumber(QStringView text)
+NumericReading readNumber(std::u16string_view text)
 {
-    const qsizetype size = text.size();
-    qsizetype i = 0;
+    const std::size_t size = text.size();
+    std::size_t i = 0;
     while (i < size && isBlank(text[i]))
         ++i;
 
-    const qsizetype start = i;
+    const std::size_t start = i;
     if (i < size && (text[i] == u'+' || text[i] == u'-'))
         ++i;
 
-    const qsizetype intStart = i;
+    const std::size_t intStart = i;
     while (i < size && isDigit(text[i]))
         ++i;
-    const qsizetype intEnd = i;
+    const std::size_t intEnd = i;
 
     if (i < size && text[i] == u'.') {
-        qsizetype j = i + 1;
+        std::size_t j = i + 1;
         while (j < size && isDigit(text[j]))
             ++j;
         // "5." is the number 5 and ".5" is a half; a point alone is no number.
@@ -51,20 +51,18 @@ NumericReading readNumber(QStringView text)
 
     // The accepted characters are all ASCII, so this copy is exact.
     std::string number;
-    number.reserve(std::size_t(i - start));
-    for (qsizetype k = start; k < i; ++k)
-        number.push_back(char(text[k].unicode()));
+    number.reserve(i - start);
+    for (std::size_t k = start; k < i; ++k)
+        number.push_back(char(text[k]));
 
-    const char *first = number.data();
-    if (*first == '+')
-        ++first; // from_chars takes a minus sign only
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    if (number.front() == '+')
+        number.erase(0, 1); // a plus sign changes nothing
+    const DecimalValue decimal = decimalValue(number);
+    if (decimal.outOfRange) {
         // Out of range is either too large or too small; a non-zero digit
         // before the point tells which.
         bool large = false;
-        for (qsizetype k = intStart; k < intEnd && !large; ++k)
+        for (std::size_t k = intStart; k < intEnd && !large; ++k)
             large = text[k] != u'0';
         if (large)
             return {.value = number.front() == '-' ? -std::numeric_limits<double>::infinity()
@@ -72,5 +70,5 @@ NumericReading readNumber(QStringView text)
                     .finite = false};
         return {.value = number.front() == '-' ? -0.0 : 0.0, .finite = true};
     }
-    return {.value = value, .finite = true};
+    return {.value = decimal.value, .finite = true};
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QStringView>
+#include <string_view>
 
 // The leading number of a text, as a double.
 //
@@ -23,4 +23,4 @@ struct NumericReading
     bool finite = true;
 };
 
-[[nodiscard]] NumericReading readNumber(QStringView text);
+[[nodiscard]] NumericReading readNumber(std::u16string_view text);

@@ -3,11 +3,12 @@
 
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
-// One of the window's two one-line boxes, as the conversions see it: a text
-// that is read and replaced as a whole. The window plugs its edit boxes in
-// here; tests and tools use MemoryBox.
+// One of the two one-line boxes, as the conversions see it: a text of 16-bit
+// characters that is read and replaced as a whole. The window and the page
+// plug their boxes in here; tests and tools use MemoryBox.
 class TextBox
 {
 public:
@@ -16,6 +17,6 @@ public:
     TextBox &operator=(const TextBox &) = delete;
     virtual ~TextBox() = default;
 
-    [[nodiscard]] virtual QString text() const = 0;
-    virtual void setText(const QString &text) = 0;
+    [[nodiscard]] virtual std::u16string text() const = 0;
+    virtual void setText(std::u16string_view text) = 0;
 };

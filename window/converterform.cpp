@@ -4,12 +4,11 @@
 #include "converterform.h"
 
 #include "accessibleroles.h"
-#include "announcements.h"
 #include "announcer.h"
-#include "arabicinput.h"
-#include "conversions.h"
+#include "buttons.h"
 #include "helptext.h"
 #include "lineeditbox.h"
+#include "qttext.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -150,7 +149,7 @@ ConverterForm::ConverterForm(QWidget *parent)
     m_text1->setGeometry(fromTwips(120, 3240, 6615, 3015));
     // Every line ends in a line break, the last one too, so the box ends in an
     // empty line below the table and a copy of the whole text ends in one.
-    m_text1->setPlainText(helpText());
+    m_text1->setPlainText(toQString(helpText()));
     m_text1->setReadOnly(true);
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text1->setFocusPolicy(Qt::StrongFocus);
@@ -215,17 +214,12 @@ void ConverterForm::Command1_Click(std::int16_t index)
     LineEditBox roman(m_text2);
     LineEditBox arabic(m_text3);
     switch (index) {
-    case 0: {
-        const QString typed = m_text2->text();
-        RomanToArabic(m_tables, roman, arabic);
+    case 0:
         m_announcer->announce(
-            romanCalculatedAnnouncement(m_text3->text(), m_text2->text() != typed));
+            toQString(pressRomanCalculate(m_tables, roman, arabic, qtUpperCased)));
         break;
-    }
     case 1:
-        roman.setText(QString());
-        arabic.setText(QString());
-        m_announcer->announce(clearedAnnouncement());
+        m_announcer->announce(toQString(pressClear(roman, arabic)));
         break;
     default:
         break;
@@ -236,8 +230,5 @@ void ConverterForm::Command2_Click()
 {
     LineEditBox roman(m_text2);
     LineEditBox arabic(m_text3);
-    if (calculateArabic(m_tables, arabic, roman))
-        m_announcer->announce(arabicCalculatedAnnouncement(m_text2->text()));
-    else
-        m_announcer->announce(arabicRefusedAnnouncement());
+    m_announcer->announce(toQString(pressArabicCalculate(m_tables, arabic, roman)));
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "qttext.h"
 #include "textbox.h"
 
 #include <QLineEdit>
@@ -14,8 +15,8 @@ class LineEditBox final : public TextBox
 public:
     explicit LineEditBox(QLineEdit *edit) : m_edit(edit) {}
 
-    [[nodiscard]] QString text() const override { return m_edit->text(); }
-    void setText(const QString &text) override { m_edit->setText(text); }
+    [[nodiscard]] std::u16string text() const override { return toU16String(m_edit->text()); }
+    void setText(std::u16string_view text) override { m_edit->setText(toQString(text)); }
 
 private:
     QLineEdit *m_edit;

@@ -3,38 +3,36 @@
 
 #pragma once
 
-#include <QLatin1String>
-#include <QString>
-
 #include <array>
+#include <string>
 
 // The usual numeral of a number, built greedily from the largest piece: a
 // reference for the tests and fuzzers that shares nothing with the
 // table-driven conversion. Zero and negative numbers give the empty string.
-inline QString greedyNumeral(int number)
+inline std::u16string greedyNumeral(int number)
 {
     struct Piece
     {
         int value;
-        const char *letters;
+        const char16_t *letters;
     };
-    static constexpr std::array<Piece, 13> Pieces{{{1000, "M"},
-                                                   {900, "CM"},
-                                                   {500, "D"},
-                                                   {400, "CD"},
-                                                   {100, "C"},
-                                                   {90, "XC"},
-                                                   {50, "L"},
-                                                   {40, "XL"},
-                                                   {10, "X"},
-                                                   {9, "IX"},
-                                                   {5, "V"},
-                                                   {4, "IV"},
-                                                   {1, "I"}}};
-    QString numeral;
+    static constexpr std::array<Piece, 13> Pieces{{{1000, u"M"},
+                                                   {900, u"CM"},
+                                                   {500, u"D"},
+                                                   {400, u"CD"},
+                                                   {100, u"C"},
+                                                   {90, u"XC"},
+                                                   {50, u"L"},
+                                                   {40, u"XL"},
+                                                   {10, u"X"},
+                                                   {9, u"IX"},
+                                                   {5, u"V"},
+                                                   {4, u"IV"},
+                                                   {1, u"I"}}};
+    std::u16string numeral;
     for (const Piece &piece : Pieces) {
         for (; number >= piece.value; number -= piece.value)
-            numeral += QLatin1String(piece.letters);
+            numeral += piece.letters;
     }
     return numeral;
 }

@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -57,16 +56,15 @@ TEST(NumericReading, LeadingNumberOfAText)
         {u"\n5", 0},
     };
     for (const auto &row : rows) {
-        const QString text = QString::fromUtf16(row.text);
-        const NumericReading reading = readNumber(text);
-        EXPECT_TRUE(reading.finite) << text.toStdString();
-        EXPECT_EQ(reading.value, row.value) << text.toStdString();
+        const NumericReading reading = readNumber(row.text);
+        EXPECT_TRUE(reading.finite) << testing::PrintToString(row.text);
+        EXPECT_EQ(reading.value, row.value) << testing::PrintToString(row.text);
     }
 }
 
 TEST(NumericReading, TellsApartNumbersTooLargeForADouble)
 {
-    const QString huge = QString(400, u'9') + QStringLiteral("xyz");
+    const std::u16string huge = std::u16string(400, u'9') + u"xyz";
     const NumericReading big = readNumber(huge);
     EXPECT_FALSE(big.finite);
     EXPECT_TRUE(std::isinf(big.value));
@@ -74,24 +72,24 @@ TEST(NumericReading, TellsApartNumbersTooLargeForADouble)
     EXPECT_FALSE(readNumber(u'-' + huge).finite);
 
     // The largest numbers a double holds still read.
-    const NumericReading edge = readNumber(QStringLiteral("1") + QString(308, u'0'));
+    const NumericReading edge = readNumber(u"1" + std::u16string(308, u'0'));
     EXPECT_TRUE(edge.finite);
     EXPECT_EQ(edge.value, 1e308);
 
     // Tiny numbers and long strings of zeros are just small.
-    const NumericReading tiny = readNumber(QStringLiteral("0.") + QString(400, u'0') + u'1');
+    const NumericReading tiny = readNumber(u"0." + std::u16string(400, u'0') + u'1');
     EXPECT_TRUE(tiny.finite);
     EXPECT_EQ(tiny.value, 0.0);
-    const NumericReading zeros = readNumber(QString(100'000, u'0') + QStringLiteral("12"));
+    const NumericReading zeros = readNumber(std::u16string(100'000, u'0') + u"12");
     EXPECT_TRUE(zeros.finite);
     EXPECT_EQ(zeros.value, 12.0);
 }
 
 TEST(NumericReading, ReadsAMillionDigitsWithoutFailing)
 {
-    const NumericReading reading = readNumber(QString(1'000'000, u'7'));
+    const NumericReading reading = readNumber(std::u16string(1'000'000, u'7'));
     EXPECT_FALSE(reading.finite);
-    const NumericReading fraction = readNumber(QStringLiteral("3.") + QString(1'000'000, u'1'));
+    const NumericReading fraction = readNumber(u"3." + std::u16string(1'000'000, u'1'));
     EXPECT_TRUE(fraction.finite);
     EXPECT_NEAR(fraction.value, 3.1111111111, 1e-9);
 }

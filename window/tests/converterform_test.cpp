@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "announcer.h"
+#include "conversions.h"
 #include "converterform.h"
 #include "helptext.h"
+#include "qttext.h"
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
@@ -39,6 +41,7 @@ private slots:
     void fontAndSize();
     void captionsFitTheirControls();
     void helpTextLines();
+    void upperCasingAgreesWithQt();
     void helpBoxShowsEveryLine();
     void helpBoxCopiesItsWholeText();
     void focusOrder();
@@ -83,6 +86,11 @@ private:
 };
 
 namespace {
+
+QString helpLine(std::size_t line)
+{
+    return toQString(helpLines().at(line));
+}
 
 // Types a text key by key, as a user would; works for any alphabet.
 void type(QWidget *widget, const QString &text)
@@ -252,22 +260,21 @@ void TestConverterForm::captionsFitTheirControls()
 
 void TestConverterForm::helpTextLines()
 {
-    const QStringList &lines = helpLines();
-    QCOMPARE(lines.size(), 43);
-    QCOMPARE(lines.at(0),
+    QCOMPARE(helpLines().size(), std::size_t(43));
+    QCOMPARE(helpLine(0),
              QStringLiteral("Римската бройна система е непозиционна, т.е стойността "));
-    QCOMPARE(lines.at(17), QStringLiteral("L."));
-    QCOMPARE(lines.at(20), QStringLiteral("Тема на проекта: Ксавора"));
-    QCOMPARE(lines.at(25),
+    QCOMPARE(helpLine(17), QStringLiteral("L."));
+    QCOMPARE(helpLine(20), QStringLiteral("Тема на проекта: Ксавора"));
+    QCOMPARE(helpLine(25),
              QStringLiteral("Ограничение за въвежданите естествени числа - до 3999."));
-    QCOMPARE(lines.at(26), QString());
-    QCOMPARE(lines.at(27), QString());
-    QCOMPARE(lines.at(28), QString());
-    QCOMPARE(lines.at(33), QStringLiteral("     0  + 10 ?10 ?100 ?1000 "));
-    QCOMPARE(lines.at(37), QStringLiteral(" 4   IV   XIV   XL   CD    "));
-    QCOMPARE(lines.at(42), QStringLiteral(" 9   IX   XIX   XC   CM    "));
+    QCOMPARE(helpLine(26), QString());
+    QCOMPARE(helpLine(27), QString());
+    QCOMPARE(helpLine(28), QString());
+    QCOMPARE(helpLine(33), QStringLiteral("     0  + 10 ?10 ?100 ?1000 "));
+    QCOMPARE(helpLine(37), QStringLiteral(" 4   IV   XIV   XL   CD    "));
+    QCOMPARE(helpLine(42), QStringLiteral(" 9   IX   XIX   XC   CM    "));
 
-    const QString text = helpText();
+    const QString text = toQString(helpText());
     QCOMPARE(text.size(), 1705);
     QCOMPARE(text.count(QStringLiteral("\r\n")), 43);
     QVERIFY(text.endsWith(QStringLiteral(" CM    \r\n")));
@@ -278,6 +285,31 @@ void TestConverterForm::helpTextLines()
              QByteArrayLiteral("561afc23f7282fcf817fadff84c2cffeae5df035b3b4eaca2e84ef9a2bfcd097"));
 }
 
+// Beyond a to z the window upper-cases as Qt does, by Unicode's tables and in
+// no locale's way; a to z never needs Qt.
+void TestConverterForm::upperCasingAgreesWithQt()
+{
+    const auto upper = [](const QString &text) {
+        return toQString(upperCased(toU16String(text), qtUpperCased));
+    };
+    for (const char16_t *text :
+         {u"", u"xiv", u"MmMcMxCiX", u"x i v, 12!", u"@[`{~\x7f", u"stra\u00DFe", u"\u0131v",
+          u"i\u0307", u"xiv\u0441\u043C", u"\uFB01x"}) {
+        const QString input = QString::fromUtf16(text);
+        QCOMPARE(upper(input), input.toUpper());
+    }
+    // Every single 16-bit character, lone surrogates included.
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        const QString one{QChar(char16_t(c))};
+        if (upper(one) != one.toUpper())
+            QFAIL(qPrintable(QString::number(std::uint32_t(c), 16)));
+    }
+    const auto onlyAscii = [](std::u16string_view) -> std::u16string {
+        qFatal("the platform was asked to upper-case plain ASCII");
+    };
+    QCOMPARE(toQString(upperCased(u"mmxxvi", onlyAscii)), QStringLiteral("MMXXVI"));
+}
+
 void TestConverterForm::helpBoxShowsEveryLine()
 {
     auto *help = child<QPlainTextEdit>("Text1_0");
@@ -285,7 +317,7 @@ void TestConverterForm::helpBoxShowsEveryLine()
     // The 43 lines, and the empty line after the last one's line break.
     QCOMPARE(document->blockCount(), 44);
     for (int i = 0; i < 43; ++i)
-        QCOMPARE(document->findBlockByNumber(i).text(), helpLines().at(i));
+        QCOMPARE(document->findBlockByNumber(i).text(), helpLine(std::size_t(i)));
     QCOMPARE(document->lastBlock().text(), QString());
 
     // Opens at its first line, and its scroll bar reaches the table at the end.
@@ -308,7 +340,10 @@ void TestConverterForm::helpBoxCopiesItsWholeText()
     QTest::keyClick(help, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(help, Qt::Key_C, Qt::ControlModifier);
     // What a user copies: every line, each ending in a line break.
-    QCOMPARE(QGuiApplication::clipboard()->text(), helpLines().join(u'\n') + u'\n');
+    QString lines;
+    for (const std::u16string_view line : helpLines())
+        lines += toQString(line) + u'\n';
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines);
 
     // The caret goes down to the empty line below the table, and no further.
     QTest::keyClick(help, Qt::Key_End, Qt::ControlModifier);

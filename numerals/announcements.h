@@ -3,17 +3,19 @@
 
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 // What a screen reader says after each button: what the button wrote into
 // the boxes, as a sighted user sees it change. Nothing is shown on screen.
 
 // Calculate in the Roman frame: the number now in the Arabic box, and whether
 // the Roman box's text was upper-cased.
-[[nodiscard]] QString romanCalculatedAnnouncement(const QString &arabic, bool romanUpperCased);
+[[nodiscard]] std::u16string romanCalculatedAnnouncement(std::u16string_view arabic,
+                                                         bool romanUpperCased);
 // Calculate in the Arabic frame: the numeral now in the Roman box.
-[[nodiscard]] QString arabicCalculatedAnnouncement(const QString &roman);
+[[nodiscard]] std::u16string arabicCalculatedAnnouncement(std::u16string_view roman);
 // Calculate in the Arabic frame on a number it does not take.
-[[nodiscard]] QString arabicRefusedAnnouncement();
+[[nodiscard]] std::u16string arabicRefusedAnnouncement();
 // Clear.
-[[nodiscard]] QString clearedAnnouncement();
+[[nodiscard]] std::u16string clearedAnnouncement();

@@ -6,7 +6,7 @@
 #include "conversions.h"
 #include "numericreading.h"
 
-bool acceptsArabicText(QStringView text)
+bool acceptsArabicText(std::u16string_view text)
 {
     const NumericReading reading = readNumber(text);
     if (!reading.finite)
@@ -21,6 +21,6 @@ bool calculateArabic(const NumeralTables &tables, TextBox &arabicBox, TextBox &r
         ArabicToRoman(tables, arabicBox, romanBox);
         return true;
     }
-    arabicBox.setText(QString());
+    arabicBox.setText({});
     return false;
 }

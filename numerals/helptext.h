@@ -3,12 +3,13 @@
 
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <array>
+#include <string>
+#include <string_view>
 
 // The help box's text about the Roman number system and the assignment, one
 // entry a line, exactly as it is shown (trailing blanks included).
-[[nodiscard]] const QStringList &helpLines();
+[[nodiscard]] const std::array<std::u16string_view, 43> &helpLines();
 
 // The same text with every line ending in CR LF, the form it is stored in.
-[[nodiscard]] QString helpText();
+[[nodiscard]] std::u16string helpText();
