@@ -5,7 +5,6 @@
 
 #include "numericreading.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -71,8 +70,10 @@ std::u16string upperCased(std::u16string_view text, UpperCasing platform)
 {
     // Plain ASCII, by far the usual case, needs no Unicode tables: only a to z
     // change.
-    if (std::ranges::any_of(text, [](char16_t c) { return c >= 0x80; }))
-        return platform(text);
+    for (const char16_t c : text) {
+        if (c >= 0x80)
+            return platform(text);
+    }
     std::u16string upper(text);
     for (char16_t &c : upper) {
         if (c >= u'a' && c <= u'z')
