@@ -31,3 +31,8 @@ windows_packages=(
     "${windows_qt_packages[@]}" googletest wine wine64 nsis unzip
     xvfb xauth xdotool xclip x11-utils imagemagick
 )
+# What building the page and testing it in browsers add: emscripten brings
+# its clang, lld and binaryen, and Debian's JavaScript modules it needs.
+web_packages=(
+    cmake ninja-build python3 emscripten chromium firefox-esr fonts-liberation
+)
