@@ -32,7 +32,8 @@ windows_packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick
 )
 # What building the page and testing it in browsers add: emscripten brings
-# its clang, lld and binaryen, and Debian's JavaScript modules it needs.
+# its clang, lld and binaryen, and Debian's JavaScript modules it needs;
+# chromium-l10n lets the browser take another language than English.
 web_packages=(
-    cmake ninja-build python3 emscripten chromium firefox-esr fonts-liberation
+    cmake ninja-build python3 emscripten chromium chromium-l10n firefox-esr fonts-liberation
 )

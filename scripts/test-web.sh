@@ -10,6 +10,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/install-deps.sh" "${web_packages[@]}"
 
+# The tests' npm packages, as web/tests/package-lock.json pins them, again
+# only when the lock file changed since the last install. None downloads a
+# browser: the tests drive Debian's.
+tests="$root/web/tests"
+if ! cmp -s "$tests/package-lock.json" "$tests/node_modules/.installed-lock"; then
+    (cd "$tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
+    cp "$tests/package-lock.json" "$tests/node_modules/.installed-lock"
+fi
+
 cd "$root"
 cmake --preset web
 cmake --build --preset web --parallel "$(nproc)"
