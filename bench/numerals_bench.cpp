@@ -26,11 +26,7 @@ constexpr double ReadingTarget = 10.0;
 
 const NumeralTables &tables()
 {
-    static const NumeralTables filled = [] {
-        NumeralTables tables;
-        tables.fill();
-        return tables;
-    }();
+    static const NumeralTables filled = NumeralTables::filled();
     return filled;
 }
 

@@ -55,10 +55,6 @@ inline void require(bool holds, const char *property)
 
 inline const NumeralTables &filledTables()
 {
-    static const NumeralTables tables = [] {
-        NumeralTables filled;
-        filled.fill();
-        return filled;
-    }();
+    static const NumeralTables tables = NumeralTables::filled();
     return tables;
 }

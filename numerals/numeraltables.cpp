@@ -46,6 +46,13 @@ void NumeralTables::fill()
         m_romanChunks[slot] = Pieces[slot % 4][slot / 4];
 }
 
+NumeralTables NumeralTables::filled()
+{
+    NumeralTables tables;
+    tables.fill();
+    return tables;
+}
+
 const std::u16string &NumeralTables::RomanSymbols(int slot) const
 {
     return checkedRead(m_romanSymbols, slot, "RomanSymbols");

@@ -25,6 +25,8 @@ public:
     }
 
     void fill();
+    // Tables already filled, for what needs them without a window's Load.
+    [[nodiscard]] static NumeralTables filled();
 
     [[nodiscard]] const std::u16string &RomanSymbols(int slot) const;
     [[nodiscard]] std::int16_t RomanValues(int slot) const;

@@ -44,11 +44,7 @@ enum Button
 
 const NumeralTables &tables()
 {
-    static const NumeralTables filled = [] {
-        NumeralTables tables;
-        tables.fill();
-        return tables;
-    }();
+    static const NumeralTables filled = NumeralTables::filled();
     return filled;
 }
 

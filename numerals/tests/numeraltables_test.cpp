@@ -7,13 +7,6 @@
 
 namespace {
 
-NumeralTables filledTables()
-{
-    NumeralTables tables;
-    tables.fill();
-    return tables;
-}
-
 TEST(NumeralTables, StartEmpty)
 {
     const NumeralTables tables;
@@ -27,7 +20,7 @@ TEST(NumeralTables, StartEmpty)
 
 TEST(NumeralTables, SymbolsAndValuesSideBySide)
 {
-    const NumeralTables tables = filledTables();
+    const NumeralTables tables = NumeralTables::filled();
     const struct
     {
         const char16_t *symbol;
@@ -43,7 +36,7 @@ TEST(NumeralTables, SymbolsAndValuesSideBySide)
 
 TEST(NumeralTables, ChunksLaidOutDigitByDigit)
 {
-    const NumeralTables tables = filledTables();
+    const NumeralTables tables = NumeralTables::filled();
     // One row per digit 1 to 9: ones, tens, hundreds, thousands.
     const char16_t *const rows[9][4] = {
         {u"I", u"X", u"C", u"M"},         {u"II", u"XX", u"CC", u"MM"},
@@ -77,7 +70,7 @@ using NumeralTablesDeathTest = ::testing::Test;
 TEST_F(NumeralTablesDeathTest, ReadOutsideTheBoundsFailsLoudly)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const NumeralTables tables = filledTables();
+    const NumeralTables tables = NumeralTables::filled();
     EXPECT_DEATH((void)tables.RomanSymbols(8), "RomanSymbols: slot 8 is outside");
     EXPECT_DEATH((void)tables.RomanValues(-1), "RomanValues: slot -1 is outside");
     EXPECT_DEATH((void)tables.RomanChunks(37), "RomanChunks: slot 37 is outside");
