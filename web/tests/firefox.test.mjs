@@ -17,16 +17,17 @@ test('firefox-esr renders the page within its width, and converts', async (t) =>
     const browser = await launchFirefox();
     try {
         t.diagnostic(await browser.version());
-        for (const [name, viewport] of widths) {
+        for (const [name, viewport, textSize] of widths) {
             const page = await openPage(browser, server.url, { viewport });
             await fill(page, 'Text3', '1994');
             await click(page, 'Command2');
             assert.equal(await value(page, 'Text2'), 'MCMXCIV', name);
-            const { scroll, client, outside } = await widthsOf(page);
+            const { scroll, client, outside, cut } = await widthsOf(page, textSize);
             const shot = await screenshot(page, `firefox-${name}.png`);
             t.diagnostic(`${name}: ${client} CSS px wide, screenshot ${shot}`);
             assert.ok(scroll <= client, `${name}: ${scroll} px of content in ${client}`);
             assert.deepEqual(outside, [], name);
+            assert.deepEqual(cut, [], `${name}: text cut off`);
             assert.deepEqual(page.errors, [], name);
             await page.close();
         }

@@ -215,22 +215,31 @@ export async function paste(page, text) {
     await page.keyboard.up('Control');
 }
 
-// The widths the page is checked at: a desktop's, and a phone's.
+// The widths the page is checked at: a desktop's, and a phone's, and each
+// with the reader's text at twice its size.
+const phone = { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
 export const widths = [
     ['web', { width: 1024, height: 768 }],
-    ['phone', { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true }],
+    ['phone', phone],
+    ['web-text-200', { width: 1024, height: 768 }, '200%'],
+    ['phone-text-200', phone, '200%'],
 ];
 
-// How wide the page's content is against its window, and the controls that
-// reach past the window's right edge.
-export function widthsOf(page) {
-    return page.evaluate(() => {
+// How wide the page's content is against its window, the controls that reach
+// past the window's right edge, and those whose text is cut off. With a text
+// size, the page's text is set to it first, as a reader's browser would.
+export function widthsOf(page, textSize) {
+    return page.evaluate((size) => {
         const root = document.documentElement;
+        if (size) root.style.fontSize = size;
         const outside = [...document.querySelectorAll('#ConverterForm *')]
             .filter((e) => e.getBoundingClientRect().right > root.clientWidth)
             .map((e) => e.id || e.tagName);
-        return { scroll: root.scrollWidth, client: root.clientWidth, outside };
-    });
+        const cut = [...document.querySelectorAll('#ConverterForm :is(h1, p, legend, button)')]
+            .filter((e) => e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1)
+            .map((e) => e.id || e.tagName);
+        return { scroll: root.scrollWidth, client: root.clientWidth, outside, cut };
+    }, textSize);
 }
 
 export async function click(page, id) {

@@ -57,21 +57,22 @@ test('the help box holds the desktop\'s help text to the letter', async () => {
 test('at a desktop\'s and a phone\'s width nothing overflows, and axe finds nothing', async (t) => {
     const found = [];
     let axe;
-    for (const [name, viewport] of widths) {
+    for (const [name, viewport, textSize] of widths) {
         const page = await openPage(browser, server.url, { viewport });
         await fill(page, 'Text2', 'xiv');
         await click(page, 'Command1_0');
-        const { scroll, client, outside } = await widthsOf(page);
+        const { scroll, client, outside, cut } = await widthsOf(page, textSize);
         const shot = await screenshot(page, `screenshot-${name}.png`);
         t.diagnostic(`${name}: ${client} CSS px wide, screenshot ${shot}`);
         assert.ok(scroll <= client, `${name}: ${scroll} px of content in ${client}`);
         assert.deepEqual(outside, [], name);
+        assert.deepEqual(cut, [], `${name}: text cut off`);
 
         await page.evaluate(axeSource);
         const result = await page.evaluate(() => window.axe.run(document));
         axe = result.testEngine.version;
-        found.push(`${result.violations.length} violations at ${viewport.width} px ` +
-            `(${result.passes.length} rules passed)`);
+        found.push(`${result.violations.length} violations at ${name} ` +
+            `(${viewport.width} px, ${result.passes.length} rules passed)`);
         const violations = result.violations.map(
             (v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`);
         assert.deepEqual(violations, [], name);
