@@ -4,6 +4,7 @@
 // What the page tests and bench/webfigures.mjs share: the built site served
 // from the loopback, Debian's browsers, and the page's controls driven as a
 // person would.
+import assert from 'node:assert/strict';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
@@ -240,6 +241,15 @@ export function widthsOf(page, textSize) {
             .map((e) => e.id || e.tagName);
         return { scroll: root.scrollWidth, client: root.clientWidth, outside, cut };
     }, textSize);
+}
+
+// Fails when the page reaches past its window's width or cuts a caption off.
+export async function assertFits(page, name, textSize) {
+    const { scroll, client, outside, cut } = await widthsOf(page, textSize);
+    assert.ok(scroll <= client, `${name}: ${scroll} px of content in ${client}`);
+    assert.deepEqual(outside, [], name);
+    assert.deepEqual(cut, [], `${name}: text cut off`);
+    return client;
 }
 
 export async function click(page, id) {
