@@ -85,14 +85,21 @@ xclip_offers() {
 offer_taken() { ! kill -0 "$offer_pid" 2>/dev/null; }
 
 # Offers the file $3 on the clipboard, clicks the control at $1,$2 and presses
-# the keys after that there, which end by copying; once the window has taken
-# the clipboard over, writes what it copied to $work/copied. Events reach the
-# window in order, so the copy sees the effect of every earlier click and key.
+# the keys after that there, which end by copying and leave the control as
+# they found it; once the window has taken the clipboard over, writes what it
+# copied to $work/copied. Events reach the window in order, so the copy sees
+# the effect of every earlier click and key.
+# Wine keeps a Windows clipboard of its own beside the X one, and a thread
+# that carries each to the other. Kept from the processor long enough, that
+# thread misses the word that a program copied, goes on taking the program's
+# copies for its own, and hands no more of them to X. A new offer sets it
+# right, so offer and keys are tried again while no copy takes.
 press_and_copy() {
-    offer_clipboard "$3"
-    click "$1" "$2"
-    xdotool key --clearmodifiers "${@:4}"
-    wait_for "the window to copy" offer_taken
+    local deadline=$((SECONDS + patience))
+    until offer_clipboard "$3" && click "$1" "$2" && xdotool key --clearmodifiers "${@:4}" &&
+        patience=10 poll offer_taken; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "gave up after $patience s waiting for the window to copy"
+    done
     offer_pid=
     xclip -o -selection clipboard >"$work/copied" 2>/dev/null || true
 }
