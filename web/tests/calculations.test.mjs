@@ -47,35 +47,28 @@ for (const lang of ['bg', 'tr']) {
             assert.equal(upper, lang === 'tr' ? 'İ' : 'I');
         });
 
-        test('Calculate in the Roman frame', async () => {
-            const table = calculations.romanCalculate;
-            for (const row of rows(table)) {
-                await fill(page, 'Text3', table.arabicBefore);
-                await fill(page, 'Text2', row.typed);
-                same(await value(page, 'Text2'), row.typed, row.name);
-                await click(page, 'Command1_0');
-                same(await value(page, 'Text2'), row.roman, row.name);
-                assert.equal(await value(page, 'Text3'), row.arabic, row.name);
-                let expected = announcement('romanCalculated', row.arabic);
-                if (row.upperCased) expected += announcement('romanUpperCased');
-                assert.deepEqual(await announced(page), [expected], row.name);
-            }
-        });
-
-        test('Calculate in the Arabic frame', async () => {
-            const table = calculations.arabicCalculate;
-            for (const row of rows(table)) {
-                await fill(page, 'Text2', table.romanBefore);
-                await fill(page, 'Text3', row.typed);
-                same(await value(page, 'Text3'), row.typed, row.name);
-                await click(page, 'Command2');
-                assert.equal(await value(page, 'Text2'), row.roman, row.name);
-                same(await value(page, 'Text3'), row.arabic, row.name);
-                const expected = row.arabic === ''
-                    ? announcement('arabicRefused') : announcement('arabicCalculated', row.roman);
-                assert.deepEqual(await announced(page), [expected], row.name);
-            }
-        });
+        // Each frame's Calculate on its table's rows, the other box set first.
+        const frames = [
+            ['Roman', calculations.romanCalculate, 'Text2', 'Text3', 'arabicBefore', 'Command1_0',
+                (row) => announcement('romanCalculated', row.arabic) +
+                    (row.upperCased ? announcement('romanUpperCased') : '')],
+            ['Arabic', calculations.arabicCalculate, 'Text3', 'Text2', 'romanBefore', 'Command2',
+                (row) => (row.arabic === '' ? announcement('arabicRefused')
+                    : announcement('arabicCalculated', row.roman))],
+        ];
+        for (const [frame, table, box, other, otherBefore, button, said] of frames) {
+            test(`Calculate in the ${frame} frame`, async () => {
+                for (const row of rows(table)) {
+                    await fill(page, other, table[otherBefore]);
+                    await fill(page, box, row.typed);
+                    same(await value(page, box), row.typed, row.name);
+                    await click(page, button);
+                    same(await value(page, 'Text2'), row.roman, row.name);
+                    same(await value(page, 'Text3'), row.arabic, row.name);
+                    assert.deepEqual(await announced(page), [said(row)], row.name);
+                }
+            });
+        }
 
         test('a refusal repeats on an empty box, and Clear empties both boxes', async () => {
             await fill(page, 'Text2', '');
