@@ -4,14 +4,16 @@
 
 """Assemble the page's static site and its zip, or list the site's files.
 
-    assemble.py SITE ZIP --files FILE... --icons ICON...
+    assemble.py SITE ZIP --core CORE.js --files FILE... --icons ICON...
     assemble.py --list SITE ZIP
 
-The site gets the files as they are, the icons under icons/, a web app
-manifest, and the service worker, whose cache is named by a hash of the whole
-site, so that any change reaches a returning visitor.
+The site gets the core's script with its WebAssembly inside, the files as
+they are, the icons under icons/, a web app manifest, and the service worker,
+whose cache is named by a hash of the whole site, so that any change reaches
+a returning visitor.
 """
 import argparse
+import base64
 import hashlib
 import json
 import os
@@ -86,6 +88,17 @@ def service_worker(template, site):
     return text
 
 
+def core_script(path):
+    """The module's script, then its WebAssembly (the .wasm beside it) as
+    base64, for the page to hand it as its binary: one file to load, from a
+    server or a folder alike, and nothing that the module fetches itself."""
+    with open(path, encoding="utf-8") as f:
+        script = f.read()
+    with open(os.path.splitext(path)[0] + ".wasm", "rb") as f:
+        wasm = base64.b64encode(f.read()).decode("ascii")
+    return '%s\nvar coreWasm = "%s";\n' % (script.rstrip("\n"), wasm)
+
+
 def write_zip(site, path, folder):
     # Fixed times and order, so the same site gives the same bytes.
     with zipfile.ZipFile(path + ".part", "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
@@ -101,6 +114,8 @@ def write_zip(site, path, folder):
 def assemble(args):
     shutil.rmtree(args.site, ignore_errors=True)
     os.makedirs(os.path.join(args.site, "icons"))
+    with open(os.path.join(args.site, "core.js"), "w", encoding="utf-8") as f:
+        f.write(core_script(args.core))
     for path in args.files:
         if os.path.basename(path) != "sw.js":
             shutil.copyfile(path, os.path.join(args.site, os.path.basename(path)))
@@ -134,6 +149,7 @@ def main():
     parser.add_argument("--list", action="store_true")
     parser.add_argument("site")
     parser.add_argument("zip")
+    parser.add_argument("--core")
     parser.add_argument("--files", nargs="*", default=[])
     parser.add_argument("--icons", nargs="*", default=[])
     args = parser.parse_args()

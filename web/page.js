@@ -83,7 +83,14 @@ function start(core) {
   document.documentElement.dataset.ready = "true";
 }
 
-createCore().then(start);
+// The WebAssembly is in core.js (coreWasm): handed over as the module's binary,
+// it is compiled at once, where the module would first fetch it.
+const binary = atob(coreWasm);
+const wasmBinary = new Uint8Array(binary.length);
+for (let i = 0; i < binary.length; i++) {
+  wasmBinary[i] = binary.charCodeAt(i);
+}
+createCore({ wasmBinary }).then(start);
 
 // The installable app and its copy for offline use are a served site's: a
 // page opened from a folder may not read its manifest, and needs no copy.
