@@ -90,8 +90,8 @@ def service_worker(template, site):
 
 def core_script(path):
     """The module's script, then its WebAssembly (the .wasm beside it) as
-    base64, for the page to hand it as its binary: one file to load, from a
-    server or a folder alike, and nothing that the module fetches itself."""
+    base64, for the page to compile: one file to load, from a server or a
+    folder alike, and nothing that the module fetches itself."""
     with open(path, encoding="utf-8") as f:
         script = f.read()
     with open(os.path.splitext(path)[0] + ".wasm", "rb") as f:

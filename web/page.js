@@ -83,14 +83,29 @@ function start(core) {
   document.documentElement.dataset.ready = "true";
 }
 
-// The WebAssembly is in core.js (coreWasm): handed over as the module's binary,
-// it is compiled at once, where the module would first fetch it.
-const binary = atob(coreWasm);
-const wasmBinary = new Uint8Array(binary.length);
-for (let i = 0; i < binary.length; i++) {
-  wasmBinary[i] = binary.charCodeAt(i);
+// The core's WebAssembly, which core.js holds as base64 (coreWasm), compiled
+// at once: the core is then ready before the page is first drawn. A browser
+// that will not compile a module that large on the page's own thread
+// compiles it in the background instead.
+function instantiateWasm(imports, receive) {
+  const binary = atob(coreWasm);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; i++) {
+    bytes[i] = binary.charCodeAt(i);
+  }
+  let instance = null;
+  try {
+    instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
+  } catch {
+    WebAssembly.instantiate(bytes, imports).then((result) => receive(result.instance));
+  }
+  if (instance) {
+    receive(instance);
+  }
+  return {};
 }
-createCore({ wasmBinary }).then(start);
+
+createCore({ instantiateWasm }).then(start);
 
 // The installable app and its copy for offline use are a served site's: a
 // page opened from a folder may not read its manifest, and needs no copy.
@@ -99,8 +114,12 @@ if (location.protocol.startsWith("http")) {
   manifest.rel = "manifest";
   manifest.href = "manifest.webmanifest";
   document.head.append(manifest);
-  // A browser that refuses to keep a copy still shows the page.
+  // A browser that refuses to keep a copy still shows the page. The copy is
+  // made once the page has loaded, so that its downloads do not hold up the
+  // page's first drawing.
   if ("serviceWorker" in navigator) {
-    navigator.serviceWorker.register("sw.js").catch(() => {});
+    window.addEventListener("load", () => {
+      navigator.serviceWorker.register("sw.js").catch(() => {});
+    });
   }
 }

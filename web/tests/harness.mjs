@@ -149,8 +149,10 @@ export async function launchFirefox() {
 
 // Opens the page and waits until its core is loaded. Every text the live
 // region is given from then on is kept, in order, for announced().
-export async function openPage(browser, url, { viewport = { width: 800, height: 600 } } = {}) {
+// `prepare`, when given, is done to the page before it loads.
+export async function openPage(browser, url, { viewport = { width: 800, height: 600 }, prepare } = {}) {
     const page = await browser.newPage();
+    await prepare?.(page);
     page.setDefaultTimeout(guard);
     await page.setViewport(viewport);
     page.errors = [];

@@ -85,6 +85,17 @@ test('opened from its folder, with no server, it converts', async () => {
     await page.close();
 });
 
+test('a browser that will not compile the core on the page\'s thread gets it all the same', async () => {
+    const page = await openPage(browser, server.url, {
+        prepare: (opened) => opened.evaluateOnNewDocument(() => {
+            WebAssembly.Module = () => { throw new RangeError('too large to compile here'); };
+        }),
+    });
+    await convertsBothWays(page);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+});
+
 test('after one visit it works with the network gone', async () => {
     const own = await launch();
     const visited = await serve();
