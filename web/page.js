@@ -93,15 +93,14 @@ function instantiateWasm(imports, receive) {
   for (let i = 0; i < binary.length; i++) {
     bytes[i] = binary.charCodeAt(i);
   }
-  let instance = null;
+  let module;
   try {
-    instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
+    module = new WebAssembly.Module(bytes);
   } catch {
     WebAssembly.instantiate(bytes, imports).then((result) => receive(result.instance));
+    return {};
   }
-  if (instance) {
-    receive(instance);
-  }
+  receive(new WebAssembly.Instance(module, imports));
   return {};
 }
 

@@ -95,13 +95,15 @@ offer_taken() { ! kill -0 "$offer_pid" 2>/dev/null; }
 # copies for its own, and hands no more of them to X. A new offer sets it
 # right, so offer and keys are tried again while no copy takes.
 press_and_copy() {
-    local deadline=$((SECONDS + patience))
-    until offer_clipboard "$3" && click "$1" "$2" && xdotool key --clearmodifiers "${@:4}" &&
-        patience=10 poll offer_taken; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "gave up after $patience s waiting for the window to copy"
-    done
+    wait_for "the window to copy" offer_press_and_wait "$@"
     offer_pid=
     xclip -o -selection clipboard >"$work/copied" 2>/dev/null || true
+}
+
+# One try of press_and_copy: offer, click, keys, and 10 s for the copy to take.
+offer_press_and_wait() {
+    offer_clipboard "$3" && click "$1" "$2" && xdotool key --clearmodifiers "${@:4}" &&
+        patience=10 poll offer_taken
 }
 
 # Leaves a box's whole text in $work/copied, as Ctrl+A and Ctrl+C give it.
