@@ -32,3 +32,8 @@ std::u16string clearedAnnouncement()
 {
     return u"Двете полета са изчистени.";
 }
+
+std::u16string pasteNotHeldAnnouncement()
+{
+    return u"Поставеният текст е твърде дълъг за този браузър. Полето не е променено.";
+}

@@ -19,3 +19,7 @@
 [[nodiscard]] std::u16string arabicRefusedAnnouncement();
 // Clear.
 [[nodiscard]] std::u16string clearedAnnouncement();
+
+// A paste that a box could not hold whole, and so did not take: the page's,
+// for a browser whose boxes hold less than a text pasted into them.
+[[nodiscard]] std::u16string pasteNotHeldAnnouncement();

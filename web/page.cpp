@@ -6,6 +6,7 @@
 // the button wrote and what a screen reader is to say. Texts cross as UTF-16
 // through one buffer in the module's memory, `transfer`, one at a time.
 
+#include "announcements.h"
 #include "buttons.h"
 #include "helptext.h"
 #include "memorybox.h"
@@ -121,6 +122,11 @@ EMSCRIPTEN_KEEPALIVE std::size_t page_box_text(int box)
 EMSCRIPTEN_KEEPALIVE std::size_t page_help_text()
 {
     return toTransfer(helpText());
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t page_paste_not_held()
+{
+    return toTransfer(pasteNotHeldAnnouncement());
 }
 
 } // extern "C"

@@ -16,19 +16,95 @@ const SLICE = 8192;
 const element = (id) => document.getElementById(id);
 const boxes = [element("Text2"), element("Text3")];
 const announcer = element("announcer");
-const pause = (milliseconds) => new Promise((done) => setTimeout(done, milliseconds));
-let announcing = Promise.resolve();
+const LINE_BREAK = /[\r\n]/;
+const withoutLineBreaks = (text) => text.replace(/[\r\n]/g, "");
+let waiting;
 
-// A screen reader hears a live region change: emptied first and filled a
-// moment later, the same text twice in a row is heard twice. Each text stays
-// a moment too, so quick presses are all heard, in turn.
+// A screen reader hears a live region change. Each press empties it at once
+// and fills it a moment later, so the same text twice in a row is heard
+// twice; a press within that moment takes the place of the text waiting, so
+// the latest press is heard at once, never after a queue of older ones.
 function announce(text) {
-  announcing = announcing.then(async () => {
-    announcer.textContent = "";
-    await pause(100);
+  clearTimeout(waiting);
+  announcer.textContent = "";
+  waiting = setTimeout(() => {
     announcer.textContent = text;
-    await pause(100);
+  }, 100);
+}
+
+// The boxes are text areas, which hold a text of any length, acting as
+// one-line boxes: line breaks pasted or dropped in are left out, as an input
+// leaves them out, and a box reached by the keyboard has its text selected.
+// A paste the browser could not take whole is undone rather than kept in
+// part, which would convert to a wrong number.
+function oneLine(box, notHeld) {
+  let pasted = null;
+  let pointed = false;
+  box.addEventListener("paste", (event) => {
+    const text = event.clipboardData?.getData("text/plain") ?? "";
+    const { value, selectionStart, selectionEnd } = box;
+    pasted = {
+      value, selectionStart, selectionEnd,
+      length: value.length - (selectionEnd - selectionStart) +
+        withoutLineBreaks(text).length,
+    };
   });
+  box.addEventListener("input", (event) => {
+    if (LINE_BREAK.test(box.value)) {
+      const caret = withoutLineBreaks(box.value.slice(0, box.selectionEnd)).length;
+      box.value = withoutLineBreaks(box.value);
+      box.setSelectionRange(caret, caret);
+    }
+    if (event.inputType === "insertFromPaste" && pasted && box.value.length < pasted.length) {
+      box.value = pasted.value;
+      box.setSelectionRange(pasted.selectionStart, pasted.selectionEnd);
+      announce(notHeld());
+    }
+    pasted = null;
+  });
+  // A box reached by the keyboard has its whole text selected, as a one-line
+  // box has. WebKit puts the caret at the start of a text area after the
+  // focus event, so there the selection is made again a moment later, unless
+  // the user has typed or moved the caret since.
+  box.addEventListener("pointerdown", () => {
+    pointed = true;
+  });
+  box.addEventListener("focus", () => {
+    if (pointed) {
+      pointed = false;
+      return;
+    }
+    const selectAll = () => box.setSelectionRange(0, box.value.length);
+    const { value } = box;
+    selectAll();
+    setTimeout(() => {
+      if (document.activeElement === box && box.value === value && box.selectionEnd === 0) {
+        selectAll();
+      }
+    });
+  });
+}
+
+// At a phone's width the help text reads as prose: a paragraph runs on over
+// the line breaks within it, and the closing table keeps its lines and
+// columns. The characters are the help box's own, its lines joined by line
+// feeds as a text area gives them, so a screen reader hears the same words.
+// A paragraph ends at a line ending a sentence or a clause, before an empty
+// line, or before a line that starts a sentence.
+function showAsProse(text, prose) {
+  let paragraph = null;
+  let ended = true;
+  for (const line of text.replace(/\r\n$/, "").split("\r\n")) {
+    const tabular = /\S {2,}/.test(line) || line.startsWith("  ");
+    const starts = /^\p{Lu}\p{Ll}/u.test(line);
+    if (line === "" || ended || starts || tabular !== paragraph?.classList.contains("table")) {
+      paragraph = document.createElement(tabular ? "div" : "p");
+      paragraph.classList.toggle("table", tabular);
+      prose.append(paragraph);
+    }
+    paragraph.append(`${line}\n`);
+    ended = line === "" || /[.:;]\s*$/.test(line);
+  }
 }
 
 function start(core) {
@@ -79,7 +155,10 @@ function start(core) {
     });
   }
 
-  element("Text1_0").value = read(core._page_help_text());
+  const help = read(core._page_help_text());
+  element("Text1_0").value = help;
+  showAsProse(help, element("Text1_0-prose"));
+  boxes.forEach((box) => oneLine(box, () => read(core._page_paste_not_held())));
   document.documentElement.dataset.ready = "true";
 }
 
