@@ -47,9 +47,14 @@ def manifest(icons):
     entries = []
     for icon in icons:
         width, height = png_size(icon)
+        name = os.path.basename(icon)
         if width in MANIFEST_ICONS:
-            entries.append((width, {"src": "icons/" + os.path.basename(icon),
-                                    "sizes": "%dx%d" % (width, height), "type": "image/png"}))
+            entry = {"src": "icons/" + name, "sizes": "%dx%d" % (width, height),
+                     "type": "image/png"}
+            # A phone crops a maskable icon to its own shape.
+            if "maskable" in name:
+                entry["purpose"] = "maskable"
+            entries.append((width, entry))
     return {
         "name": NAME,
         "short_name": SHORT_NAME,
@@ -61,7 +66,7 @@ def manifest(icons):
         "display": "standalone",
         "theme_color": WINDOW_COLOUR,
         "background_color": WINDOW_COLOUR,
-        "icons": [entry for _, entry in sorted(entries, key=lambda e: e[0])],
+        "icons": [entry for _, entry in sorted(entries, key=lambda e: (e[0], e[1]["src"]))],
     }
 
 
