@@ -32,8 +32,13 @@ windows_packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick
 )
 # What building the page and testing it in browsers add: emscripten brings
-# its clang, lld and binaryen, and Debian's JavaScript modules it needs;
-# chromium-l10n lets the browser take another language than English.
+# its clang, lld and binaryen, and Debian's JavaScript modules it needs; the
+# three engines: Chromium, Firefox ESR and WebKitGTK's driver with its
+# MiniBrowser, run in Xvfb; chromium-l10n and Firefox's language packs let a
+# browser take Bulgarian and Turkish, and WebKit takes them from the
+# system's locales, which locales generates.
 web_packages=(
-    cmake ninja-build python3 emscripten chromium chromium-l10n firefox-esr fonts-liberation
+    cmake ninja-build python3 emscripten fonts-liberation locales
+    chromium chromium-l10n firefox-esr firefox-esr-l10n-bg firefox-esr-l10n-tr
+    webkit2gtk-driver xvfb xauth xclip
 )

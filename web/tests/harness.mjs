@@ -2,22 +2,22 @@
 // SPDX-License-Identifier: MIT
 
 // What the page tests and bench/webfigures.mjs share: the built site served
-// from the loopback, Debian's browsers, and the page's controls driven as a
-// person would.
+// from the loopback, the engine a test runs in (WEB_ENGINE: chromium, firefox
+// or webkit; browsers.mjs), and the page's controls driven as a person would.
 import assert from 'node:assert/strict';
-import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { tmpdir } from 'node:os';
 import { extname, join, normalize, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { engines, launch as launchEngine } from './browsers.mjs';
+
+export { guard } from './browsers.mjs';
 
 const here = fileURLToPath(new URL('.', import.meta.url));
 export const site = resolve(process.env.WEB_SITE ?? join(here, '../../build/web/site'));
 export const outputDir = resolve(process.env.WEB_OUTPUT ?? join(here, '../../build/web'));
-export const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
-export const firefoxPath = process.env.FIREFOX ?? '/usr/bin/firefox-esr';
-// Hang guards only: a loaded machine takes longer, never this long.
-export const guard = 30_000;
+export const engineName = process.env.WEB_ENGINE ?? 'chromium';
+export const engine = engines[engineName];
 
 // Ends the process as CTest's skip (77) with one line, when what a test needs
 // is not on this machine.
@@ -26,18 +26,30 @@ export function skip(reason) {
     process.exit(77);
 }
 
-// The built site and puppeteer-core, which every test needs, and a browser.
-export async function need(browser) {
+// The built site, which every test needs, and the engine with its driver.
+export async function need() {
+    if (!engine) {
+        console.error(`WEB_ENGINE=${engineName}: not one of ${Object.keys(engines).join(', ')}`);
+        process.exit(1);
+    }
     if (!existsSync(join(site, 'index.html'))) {
         console.error(`no built site at ${site}: cmake --build --preset web`);
         process.exit(1);
     }
-    if (!existsSync(browser)) skip(`${browser} is missing`);
+    if (!existsSync(engine.executable)) skip(`${engine.name}: ${engine.executable} is missing`);
     try {
-        await import('puppeteer-core');
+        await import(engine.module);
     } catch {
-        skip('puppeteer-core is not installed (scripts/test-web.sh runs npm ci in web/tests)');
+        skip(`${engine.module} is not installed (scripts/test-web.sh runs npm ci in web/tests)`);
     }
+    if (engineName === 'webkit' && !process.env.DISPLAY) skip('WebKitGTK needs an X display (ctest runs it in Xvfb)');
+}
+
+// The engine of this test in `lang`; its version names it in every report.
+export async function launch({ lang = 'bg' } = {}) {
+    const browser = await launchEngine(engine, { lang });
+    report(`engine-${engineName}.txt`, browser.version);
+    return browser;
 }
 
 // The desktop tests' tables, shared with window/tests/converterform_test.cpp.
@@ -68,11 +80,26 @@ const types = {
 
 // Serves a folder on 127.0.0.1 at a free port, as any static host would;
 // `extra` maps paths to texts served beside it. stop() cuts every connection,
-// as a network that goes away.
+// as a network that goes away. The page is served with its own policy once
+// more as a report-only header, so every engine reports to `violations` what
+// the policy refused (a meta element's policy cannot report).
 export async function serve(root = site, extra = {}) {
+    const policy = readFileSync(join(site, 'index.html'), 'utf8')
+        .match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)?.[1];
     const sockets = new Set();
+    const violations = [];
     const server = createServer((request, response) => {
         let path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+        if (path === '/policy-violation') {
+            let body = '';
+            request.on('data', (chunk) => { body += chunk; });
+            request.on('end', () => {
+                violations.push(body);
+                response.writeHead(204);
+                response.end();
+            });
+            return;
+        }
         if (path.endsWith('/')) path += 'index.html';
         if (path in extra) {
             response.writeHead(200, { 'Content-Type': types[extname(path)] });
@@ -85,10 +112,14 @@ export async function serve(root = site, extra = {}) {
             response.end('not found');
             return;
         }
-        response.writeHead(200, {
+        const headers = {
             'Content-Type': types[extname(file)] ?? 'application/octet-stream',
             'Cache-Control': 'no-cache',
-        });
+        };
+        if (extname(file) === '.html' && policy) {
+            headers['Content-Security-Policy-Report-Only'] = `${policy}; report-uri /policy-violation`;
+        }
+        response.writeHead(200, headers);
         response.end(readFileSync(file));
     });
     server.on('connection', (socket) => {
@@ -98,6 +129,7 @@ export async function serve(root = site, extra = {}) {
     await new Promise((done) => server.listen(0, '127.0.0.1', done));
     return {
         url: `http://127.0.0.1:${server.address().port}/`,
+        violations,
         async stop() {
             for (const socket of sockets) socket.destroy();
             await new Promise((done) => server.close(done));
@@ -105,117 +137,68 @@ export async function serve(root = site, extra = {}) {
     };
 }
 
-// Starts a browser headless in a fresh profile, which is removed on close.
-async function start(options) {
-    const { default: puppeteer } = await import('puppeteer-core');
-    const profile = mkdtempSync(join(tmpdir(), 'roman-web-'));
-    const browser = await puppeteer.launch({
-        headless: true, userDataDir: profile, timeout: guard, protocolTimeout: 4 * guard,
-        ...options,
-    });
-    const close = browser.close.bind(browser);
-    browser.close = async () => {
-        await close();
-        rmSync(profile, { recursive: true, force: true });
-    };
-    return browser;
-}
-
-// Debian's chromium. `lang` sets the browser's language from the environment,
-// as a user's system does (it takes chromium-l10n's catalogues; --lang alone
-// is not enough).
-export async function launch({ lang = 'bg' } = {}) {
-    return start({
-        executablePath: chromiumPath,
-        env: { ...process.env, LANGUAGE: lang, LANG: `${lang}_${lang.toUpperCase()}.UTF-8` },
-        args: [
-            '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync',
-            `--lang=${lang}`,
-        ],
-    });
-}
-
-// Debian's firefox-esr, driven over WebDriver BiDi.
-export async function launchFirefox() {
-    const browser = await start({
-        browser: 'firefox',
-        executablePath: firefoxPath,
-        extraPrefsFirefox: { 'intl.accept_languages': 'bg' },
-    });
-    browser.firefox = true;
-    return browser;
-}
-
 // Opens the page and waits until its core is loaded. Every text the live
 // region is given from then on is kept, in order, for announced().
-// `prepare`, when given, is done to the page before it loads.
-export async function openPage(browser, url, { viewport = { width: 800, height: 600 }, prepare } = {}) {
-    const page = await browser.newPage();
-    await prepare?.(page);
-    page.setDefaultTimeout(guard);
-    await page.setViewport(viewport);
-    page.errors = [];
-    page.on('pageerror', (error) => page.errors.push(error.message));
-    if (!browser.firefox && url.startsWith('http')) {
-        await browser.defaultBrowserContext().overridePermissions(
-            new URL(url).origin,
-            ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-    }
-    await page.goto(url);
+// `prepare`, when given, is done to the page before it loads, in the engines
+// that can (puppeteer's).
+export async function openPage(browser, url, options = {}) {
+    const page = await browser.open(url, options);
     await ready(page);
     return page;
 }
 
-// Waits for the page's data-ready, and starts keeping what the live region is
-// given.
+// Waits for the page's data-ready, then keeps what the live region is given
+// and the page's errors. A text the region took without having been emptied
+// first, so that a screen reader may not hear it as new, is kept marked.
 export async function ready(page) {
     try {
-        await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+        await page.waitFor(() => document.documentElement.dataset.ready === 'true');
     } catch (error) {
-        throw new Error(`${page.url()} never set data-ready (${error.message}); ` +
-            `page errors: ${JSON.stringify(page.errors ?? [])}`);
+        throw new Error(`${url(page)} never set data-ready (${error.message}); ` +
+            `page errors: ${JSON.stringify(page.errors)}`);
     }
     await page.evaluate(() => {
         const region = document.getElementById('announcer');
         window.announcedTexts = [];
+        window.pageErrors = [];
+        let emptied = !region.textContent;
         new MutationObserver(() => {
-            if (region.textContent) window.announcedTexts.push(region.textContent);
+            const text = region.textContent;
+            if (text) window.announcedTexts.push(emptied ? text : `(not emptied first) ${text}`);
+            emptied = !text;
         }).observe(region, { childList: true, characterData: true, subtree: true });
+        window.addEventListener('error', (event) => window.pageErrors.push(event.message));
     });
+}
+
+const url = (page) => page.page?.url() ?? 'the page';
+
+// The page's errors since it was opened (puppeteer's engines) or ready.
+export async function errors(page) {
+    return [...page.errors, ...await page.evaluate(() => window.pageErrors ?? [])];
 }
 
 // The texts the live region was given since the last call, once there are
 // at least `count` of them.
 export async function announced(page, count = 1) {
     try {
-        await page.waitForFunction((n) => window.announcedTexts.length >= n, {}, count);
+        await page.waitFor((n) => window.announcedTexts.length >= n, count);
     } catch {
         // Fall through: the comparison shows what was announced instead.
     }
     return page.evaluate(() => window.announcedTexts.splice(0));
 }
 
-export const value = (page, id) => page.$eval(`#${id}`, (box) => box.value);
+export const value = (page, id) => page.evaluate((box) => document.getElementById(box).value, id);
 
 // Puts a text into a box over what it held: short texts key by key, long
 // ones pasted from the clipboard.
 export async function fill(page, id, text) {
-    await page.focus(`#${id}`);
-    await page.keyboard.down('Control');
-    await page.keyboard.press('KeyA');
-    await page.keyboard.up('Control');
-    await page.keyboard.press('Backspace');
-    if (text.length < 20) await page.keyboard.type(text);
-    else await paste(page, text);
-}
-
-// Pastes a text at the caret through the clipboard, with Ctrl+V.
-export async function paste(page, text) {
-    await page.evaluate((copied) => navigator.clipboard.writeText(copied), text);
-    await page.keyboard.down('Control');
-    await page.keyboard.press('KeyV');
-    await page.keyboard.up('Control');
+    await page.focus(id);
+    await page.press('KeyA', 'Control');
+    await page.press('Backspace');
+    if (text.length < 20) await page.type(text);
+    else await page.paste(text);
 }
 
 // The widths the page is checked at: a desktop's, and a phone's, and each
@@ -254,9 +237,7 @@ export async function assertFits(page, name, textSize) {
     return client;
 }
 
-export async function click(page, id) {
-    await page.click(`#${id}`);
-}
+export const click = (page, id) => page.click(id);
 
 // Prints a line of figures and keeps it in WEB_OUTPUT/NAME for CI's summary.
 export function report(name, line) {
@@ -264,8 +245,9 @@ export function report(name, line) {
     writeFileSync(join(outputDir, name), `${line}\n`);
 }
 
+// A screenshot of the whole page, named by its engine: NAME-ENGINE.png.
 export async function screenshot(page, name) {
-    const path = join(outputDir, name);
-    await page.screenshot({ path, fullPage: true });
+    const path = join(outputDir, `${name}-${engineName}.png`);
+    await page.screenshot(path);
     return path;
 }

@@ -7,18 +7,18 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { join } from 'node:path';
-import { chromiumPath, launch, need, outputDir, report, serve } from './harness.mjs';
+import { launch, need, outputDir, report, serve } from './harness.mjs';
 import { audit } from './lighthouse.mjs';
 
-await need(chromiumPath);
+await need();
 
 test('Lighthouse: accessibility and best practices at 100', async () => {
     const server = await serve();
     const browser = await launch();
     try {
-        const { scores, failed, version } = await audit(browser, server.url,
+        const { scores, failed, version } = await audit(browser.puppeteer, server.url,
             ['accessibility', 'best-practices'], join(outputDir, 'lighthouse.html'));
-        report('lighthouse.txt', `Lighthouse ${version} on ${await browser.version()}: ` +
+        report('lighthouse.txt', `Lighthouse ${version} on ${browser.version}: ` +
             Object.entries(scores).map(([name, score]) => `${name} ${score}`).join(', '));
         assert.deepEqual(failed, []);
         assert.deepEqual(scores, { accessibility: 100, 'best-practices': 100 });
