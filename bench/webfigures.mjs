@@ -1,29 +1,30 @@
 // SPDX-FileCopyrightText: 2026 The Roman converter developers
 // SPDX-License-Identifier: MIT
 
-// The page's figures against their goals: the site's bytes, the time until
-// the first Calculate is possible as a ratio to a floor page, Lighthouse's
-// performance score, and a million pasted characters converted and shown.
-// Usage: node bench/webfigures.mjs [RUNS]   (after scripts/test-web.sh, or
-// cmake --build --preset web and npm ci in web/tests)
+// The page's figures against their goals: the site's bytes; in each engine,
+// the time until the first Calculate is possible as a ratio to a floor page,
+// a million pasted characters converted and shown, and how soon the latest of
+// many quick presses is heard; Lighthouse's performance score in Chromium.
+// Usage: node bench/webfigures.mjs [RUNS] [ENGINE...]   (after
+// scripts/test-web.sh; WebKitGTK needs an X display: xvfb-run -a node ...)
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { loadavg } from 'node:os';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import {
-    calculations, chromiumPath, expand, fill, launch, need, openPage, paste, serve, site, value,
-} from '../web/tests/harness.mjs';
+import { engines, launch } from '../web/tests/browsers.mjs';
+import { calculations, expand, fill, openPage, serve, site, value } from '../web/tests/harness.mjs';
 import { audit } from '../web/tests/lighthouse.mjs';
 
-const runs = Math.max(5, Number(process.argv[2] ?? 21));
-await need(chromiumPath);
+const runs = Math.max(5, Number(process.argv[2] ?? 31));
+const chosen = process.argv.length > 3 ? process.argv.slice(3) : Object.keys(engines);
 
 const median = (values) => {
     const sorted = [...values].sort((a, b) => a - b);
     const middle = sorted.length >> 1;
     return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
-const range = (values) => `${Math.min(...values).toFixed(1)}–${Math.max(...values).toFixed(1)}`;
+const range = (values, digits = 1) =>
+    `${Math.min(...values).toFixed(digits)}–${Math.max(...values).toFixed(digits)}`;
 const verdict = (met) => (met ? 'met' : 'NOT met');
 
 console.log(`load average at the start: ${loadavg().map((l) => l.toFixed(2)).join(' ')}`);
@@ -51,91 +52,142 @@ console.log(`site without icons: ${bytes} bytes (${gzipped} gzipped); ` +
 // The floor: the page's own markup and style with every script taken out, the
 // help box holding its text as the page fills it; so the same controls, drawn
 // the same, usable as soon as they are shown.
-const server = await serve();
-const browser = await launch();
-let floor;
-{
+const markup = readFileSync(join(site, 'index.html'), 'utf8');
+async function floorPage(browser) {
+    const server = await serve();
     const page = await openPage(browser, server.url);
-    const help = await value(page, 'Text1_0');
+    const text = await value(page, 'Text1_0');
     await page.close();
-    const escaped = help.replaceAll('&', '&amp;').replaceAll('<', '&lt;');
-    floor = readFileSync(join(site, 'index.html'), 'utf8')
+    await server.stop();
+    const escaped = text.replaceAll('&', '&amp;').replaceAll('<', '&lt;');
+    return markup
         .replace(/<script\b[^>]*>[\s\S]*?<\/script>\s*/g, '')
-        .replace(/(<textarea\b[^>]*>)<\/textarea>/, `$1${escaped}</textarea>`);
+        .replace(/(<textarea id="Text1_0"[^>]*>)<\/textarea>/, `$1${escaped}</textarea>`);
 }
-await server.stop();
 
-// 2. From navigation until Calculate can be pressed: the controls painted, the
-// document parsed and, on the page, the core ready. Each load in a new
-// incognito context (nothing cached, no service worker), page and floor in turn.
-const served = await serve(site, { '/floor.html': floor });
-const urls = { page: served.url, floor: `${served.url}floor.html` };
-async function usableAfter(url) {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.evaluateOnNewDocument(() => {
-        new MutationObserver(() => {
-            if (document.documentElement.dataset.ready === 'true' && !window.readyAt)
-                window.readyAt = performance.now();
-        }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
-    });
-    await page.goto(url, { waitUntil: 'load' });
-    const floorPage = url.endsWith('floor.html');
-    await page.waitForFunction((isFloor) => (isFloor || window.readyAt) &&
-        performance.getEntriesByName('first-contentful-paint').length > 0, {}, floorPage);
+// From navigation until Calculate can be pressed: the controls painted, the
+// document parsed and, on the page, the core ready (its "ready" mark). Each
+// load from a server of its own, a new origin: nothing cached, no service
+// worker.
+async function usableAfter(browser, floor, which) {
+    const server = await serve(site, { '/floor.html': floor });
+    const page = await browser.open(`${server.url}${which === 'floor' ? 'floor.html' : ''}`);
+    await page.waitFor((isFloor) =>
+        (isFloor || performance.getEntriesByName('ready').length > 0) &&
+        performance.getEntriesByName('first-contentful-paint').length > 0, which === 'floor');
     const time = await page.evaluate(() => Math.max(
         performance.getEntriesByName('first-contentful-paint')[0].startTime,
         performance.getEntriesByType('navigation')[0].domContentLoadedEventEnd,
-        window.readyAt ?? 0));
-    await context.close();
+        performance.getEntriesByName('ready')[0]?.startTime ?? 0));
+    await page.close();
+    await server.stop();
     return time;
 }
-const times = { page: [], floor: [] };
-// One of each first, unmeasured: the browser's own start-up is neither's.
-await usableAfter(urls.page);
-await usableAfter(urls.floor);
-for (let run = 0; run < runs; ++run) {
-    const order = run % 2 ? ['floor', 'page'] : ['page', 'floor'];
-    for (const which of order)
-        times[which].push(await usableAfter(urls[which]));
+
+// 2. The ratio: page and floor loaded in turn, one pair at a time, so that
+// the machine's load, which drifts, weighs on both alike; the figure is the
+// median of the pairs' ratios.
+async function firstCalculate(browser) {
+    const floor = await floorPage(browser);
+    // One of each first, unmeasured: the browser's own start-up is neither's.
+    await usableAfter(browser, floor, 'page');
+    await usableAfter(browser, floor, 'floor');
+    const times = { page: [], floor: [] };
+    const ratios = [];
+    for (let run = 0; run < runs; ++run) {
+        const order = run % 2 ? ['floor', 'page'] : ['page', 'floor'];
+        for (const which of order) times[which].push(await usableAfter(browser, floor, which));
+        ratios.push(times.page.at(-1) / times.floor.at(-1));
+    }
+    return { ratio: median(ratios), ratios, times };
 }
-const ratio = median(times.page) / median(times.floor);
-console.log(`first possible Calculate, median of ${runs}: ` +
-    `page ${median(times.page).toFixed(1)} ms ` +
-    `(${range(times.page)}), floor ${median(times.floor).toFixed(1)} ms (${range(times.floor)}); ` +
-    `ratio ${ratio.toFixed(2)}, goal at most 1.2: ${verdict(ratio <= 1.2)}`);
 
-// 3. Lighthouse's performance score, as its mobile preset measures it
-// (simulated slow 4G and a four times slower processor); median of three.
-const audits = [];
-for (let run = 0; run < 3; ++run)
-    audits.push((await audit(browser, served.url, ['performance'])).scores.performance);
-const score = median(audits);
-console.log(`Lighthouse performance: ${score} (runs: ${audits.join(', ')}); ` +
-    `goal at least 95: ${verdict(score >= 95)}`);
-
-// 4. A million characters pasted into the Roman box, then Calculate: from the
+// 3. A million characters pasted into the Roman box, then Calculate: from the
 // click until the frame that shows the value has been drawn.
-const row = calculations.romanCalculate.rows.find((r) => typeof r[1] === 'object');
-const [text, expected] = [expand(row[1]), row[3]];
-const page = await openPage(browser, served.url);
-const pasteTimes = [];
-for (let run = 0; run < 5; ++run) {
-    await fill(page, 'Text2', '');
-    await paste(page, text);
-    pasteTimes.push(await page.evaluate(async (want) => {
-        const shown = () => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
-        const start = performance.now();
-        document.getElementById('Command1_0').click();
-        while (document.getElementById('Text3').value !== want) await shown();
-        await shown();
-        return performance.now() - start;
-    }, expected));
+async function millionPasted(browser) {
+    const row = calculations.romanCalculate.rows.find((r) => typeof r[1] === 'object');
+    const [text, expected] = [expand(row[1]), row[3]];
+    const server = await serve();
+    const page = await openPage(browser, server.url);
+    const times = [];
+    for (let run = 0; run < 5; ++run) {
+        await fill(page, 'Text2', '');
+        await page.paste(text);
+        times.push(await page.evaluate(async (want) => {
+            const shown = () => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
+            const start = performance.now();
+            document.getElementById('Command1_0').click();
+            while (document.getElementById('Text3').value !== want) await shown();
+            await shown();
+            return performance.now() - start;
+        }, expected));
+    }
+    const shownValue = await value(page, 'Text3');
+    await page.close();
+    await server.stop();
+    return { times, shownValue };
 }
-const pasted = median(pasteTimes);
-console.log('a million characters in the Roman box, converted and shown: ' +
-    `median ${pasted.toFixed(1)} ms (${range(pasteTimes)}), value ${await value(page, 'Text3')}; ` +
-    `goal under 1000 ms: ${verdict(pasted < 1000)}`);
 
-await browser.close();
-await served.stop();
+// 4. Fifty presses of Calculate, 20 ms apart, as a held key repeats: from the
+// last press until the live region holds its text.
+async function latestHeard(browser) {
+    const server = await serve();
+    const page = await openPage(browser, server.url);
+    const times = [];
+    for (let run = 0; run < 5; ++run) {
+        times.push(await page.evaluate(async () => {
+            const box = document.getElementById('Text3');
+            const region = document.getElementById('announcer');
+            for (let press = 1; press < 50; press++) {
+                box.value = String(press);
+                document.getElementById('Command2').click();
+                await new Promise((done) => setTimeout(done, 20));
+            }
+            box.value = '50';
+            const start = performance.now();
+            document.getElementById('Command2').click();
+            while (!region.textContent.includes('L.')) await new Promise((done) => setTimeout(done, 1));
+            return performance.now() - start;
+        }));
+    }
+    await page.close();
+    await server.stop();
+    return times;
+}
+
+for (const name of chosen) {
+    const engine = engines[name];
+    if (name === 'webkit' && !process.env.DISPLAY) {
+        console.log(`${engine.name}: not measured, no X display (run under xvfb-run -a)`);
+        continue;
+    }
+    const browser = await launch(engine);
+    console.log(`\n${browser.version}`);
+    const { ratio, ratios, times } = await firstCalculate(browser);
+    console.log(`  first possible Calculate, ${runs} pairs: ` +
+        `page median ${median(times.page).toFixed(1)} ms (${range(times.page)}), ` +
+        `floor median ${median(times.floor).toFixed(1)} ms (${range(times.floor)}); ` +
+        `ratio, median of the pairs' ${ratio.toFixed(2)} (${range(ratios, 2)}), ` +
+        `goal at most 1.2: ${verdict(ratio <= 1.2)}`);
+    const pasted = await millionPasted(browser);
+    console.log('  a million characters in the Roman box, converted and shown: ' +
+        `median ${median(pasted.times).toFixed(1)} ms (${range(pasted.times)}), ` +
+        `value ${pasted.shownValue}; goal under 1000 ms: ${verdict(median(pasted.times) < 1000)}`);
+    const heard = await latestHeard(browser);
+    console.log('  the latest of 50 quick presses in the live region after: ' +
+        `median ${median(heard).toFixed(1)} ms (${range(heard)}); ` +
+        `goal within 500 ms: ${verdict(Math.max(...heard) <= 500)}`);
+    if (name === 'chromium') {
+        // Lighthouse's performance score, as its mobile preset measures it
+        // (simulated slow 4G and a four times slower processor); median of three.
+        const server = await serve();
+        const scores = [];
+        for (let run = 0; run < 3; ++run) {
+            scores.push((await audit(browser.puppeteer, server.url, ['performance'])).scores.performance);
+        }
+        await server.stop();
+        console.log(`  Lighthouse performance: ${median(scores)} (runs: ${scores.join(', ')}); ` +
+            `goal at least 95: ${verdict(median(scores) >= 95)}`);
+    }
+    await browser.close();
+}
