@@ -34,6 +34,8 @@ set(vendor_key "Software\\\\${CPACK_PACKAGE_VENDOR}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
     "DeleteRegKey SHCTX \\\"${vendor_key}\\\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\\\"
   DeleteRegKey /ifempty SHCTX \\\"${vendor_key}\\\"")
-# The Start menu entry, by the program's Bulgarian name.
+# The Start menu entry, by the program's Bulgarian name, for the program at
+# the top of the install folder.
 set(CPACK_PACKAGE_EXECUTABLES roman-converter "${description}")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 include(CPack)
