@@ -23,25 +23,5 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
-# Every time stamp in the package is the last commit's, unless the caller
-# sets SOURCE_DATE_EPOCH when configuring or packaging.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(source_date_epoch $ENV{SOURCE_DATE_EPOCH})
-else()
-    find_package(Git QUIET)
-    if(GIT_FOUND)
-        execute_process(COMMAND ${GIT_EXECUTABLE} -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
-            OUTPUT_VARIABLE source_date_epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    endif()
-endif()
-if(source_date_epoch)
-    file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/cpackproject.cmake @ONLY CONTENT [[
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(ENV{SOURCE_DATE_EPOCH} @source_date_epoch@)
-endif()
-]])
-    set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpackproject.cmake)
-else()
-    message(STATUS "No commit found: the package takes its time stamps from the clock")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/source-date-epoch.cmake)
 include(CPack)

@@ -26,9 +26,11 @@ debian_root_packages=(
 windows_qt_packages=(
     g++-mingw-w64-x86-64-posix dpkg-dev xz-utils patch python3
 )
-# What building the Windows program and testing it in Wine add.
+# What building the Windows program and testing it in Wine add: wixl makes
+# the MSI package, msitools completes it and reads it back, faketime gives
+# it the commit's time.
 windows_packages=(
-    "${windows_qt_packages[@]}" googletest wine wine64 nsis unzip
+    "${windows_qt_packages[@]}" googletest wine wine64 nsis wixl msitools faketime unzip
     xvfb xauth xdotool xclip x11-utils imagemagick
 )
 # What building the page and testing it in browsers add: emscripten brings

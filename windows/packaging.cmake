@@ -1,12 +1,14 @@
 # SPDX-FileCopyrightText: 2026 The Roman converter developers
 # SPDX-License-Identifier: MIT
 
-# The two forms a Windows user gets the program in: a portable zip, and an
-# installer for a school's IT. The installer is NSIS through CPack: it is
-# made from the same install rules as the zip, puts an entry in the Start
-# menu and in Windows' list of installed programs, and installs and
-# uninstalls silently with /S, as deployment tools run it.
-set(CPACK_GENERATOR ZIP NSIS64)
+# The three forms a Windows user gets the program in: a portable zip, and
+# for a school's IT an installer and an MSI package. All three are made by
+# CPack from the same install rules. The installer is NSIS: it puts an entry
+# in the Start menu and in Windows' list of installed programs, and installs
+# and uninstalls silently with /S. The MSI (msi.cmake, through CPack's
+# External generator) does the same for Group Policy and the deployment
+# tools that take Windows Installer packages only.
+set(CPACK_GENERATOR ZIP NSIS64 External)
 set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_SOURCE_DIR}/makensis.sh)
 set(CPACK_PACKAGE_NAME roman-converter)
 set(CPACK_PACKAGE_VENDOR "Roman converter developers")
@@ -34,6 +36,20 @@ set(vendor_key "Software\\\\${CPACK_PACKAGE_VENDOR}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
     "DeleteRegKey SHCTX \\\"${vendor_key}\\\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\\\"
   DeleteRegKey /ifempty SHCTX \\\"${vendor_key}\\\"")
-# The Start menu entry, by the program's Bulgarian name.
+# The Start menu entry, by the program's Bulgarian name, for the program at
+# the top of the install folder.
 set(CPACK_PACKAGE_EXECUTABLES roman-converter "${description}")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/msi.cmake)
+# Windows Installer knows every version of the program by this code, and so
+# replaces an older one: it never changes.
+set(CPACK_WIXL_UPGRADE_GUID 92DF8ED8-2329-4BF1-8B64-427E89471062)
+set(CPACK_WIXL_PRODUCT_NAME "${description}")
+set(CPACK_WIXL_PRODUCT_ICON ${ico})
+find_program(CPACK_WIXL_WIXL wixl REQUIRED)
+find_program(CPACK_WIXL_MSIBUILD msibuild REQUIRED)
+find_program(CPACK_WIXL_FAKETIME faketime REQUIRED)
+include(${PROJECT_SOURCE_DIR}/cmake/source-date-epoch.cmake)
 include(CPack)
