@@ -33,7 +33,9 @@ windows_packages=(
 )
 # What building the page and testing it in browsers add: emscripten brings
 # its clang, lld and binaryen, and Debian's JavaScript modules it needs;
-# chromium-l10n lets the browser take another language than English.
+# chromium-l10n lets the browser take another language than English; the
+# rest runs Orca beside a browser on a private X display and accessibility bus.
 web_packages=(
     cmake ninja-build python3 emscripten chromium chromium-l10n firefox-esr fonts-liberation
+    xvfb xdotool x11-utils at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
 )

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: MIT
 
 # Builds the page (the web preset: the core compiled with Debian's emscripten,
-# the site in build/web/site/ and its zip) and runs its tests in headless
-# browsers. Installs the Debian packages it needs first, when they are missing.
+# the site in build/web/site/ and its zip) and runs its tests in Debian's
+# browsers: headless, but for those that Orca listens to under Xvfb. Installs
+# the Debian packages it needs first, when they are missing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
