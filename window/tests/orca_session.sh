@@ -36,7 +36,10 @@ python=/usr/bin/python3
 probe=$(dirname "${BASH_SOURCE[0]}")/atspi_probe.py
 
 # A private session bus, and on it the accessibility bus with its registry,
-# as a desktop session starts them; programs started later join it.
+# as a desktop session starts them; programs started later join it. The
+# accessibility bus's socket goes into the runtime folder, or without one
+# into ~/.cache: a folder of the test's own, not to take the place of the
+# user's own bus, or of another test's that runs at the same time.
 start_accessibility_bus() {
     dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" \
         >"$work/dbus.log" 2>&1 &
@@ -44,7 +47,9 @@ start_accessibility_bus() {
     wait_for "the session bus" test -s "$work/bus"
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
     export DBUS_SESSION_BUS_ADDRESS
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+    mkdir -m 700 "$work/accessibility"
+    XDG_RUNTIME_DIR=$work/accessibility /usr/libexec/at-spi-bus-launcher --launch-immediately \
+        >"$work/launcher.log" 2>&1 &
     pids+=($!)
 }
 
