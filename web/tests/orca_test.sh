@@ -22,8 +22,8 @@ browser=$1
 site=${WEB_SITE:?the built site}
 output=${WEB_OUTPUT:?a folder for the verdict}
 case $browser in
-firefox) binary=${FIREFOX:-/usr/bin/firefox-esr} ;;
-chromium) binary=${CHROMIUM:-/usr/bin/chromium} ;;
+firefox) binary=${FIREFOX:-/usr/bin/firefox-esr} name="Firefox ESR" ;;
+chromium) binary=${CHROMIUM:-/usr/bin/chromium} name=Chromium ;;
 *) fail "usage: orca_test.sh firefox|chromium" ;;
 esac
 rm -f "$output/orca-$browser.txt" "$output/orca-$browser.log"
@@ -31,7 +31,7 @@ rm -f "$output/orca-$browser.txt" "$output/orca-$browser.log"
 # One line for CI's summary, whatever the end; on a failure Orca's debug log
 # is kept beside it.
 verdict() {
-    echo "Orca ${orca_version:-} in ${name:-$browser}: $*" | tee "$output/orca-$browser.txt"
+    echo "Orca${orca_version:+ $orca_version} in ${name:-$browser}: $*" | tee "$output/orca-$browser.txt"
 }
 skip() {
     verdict "skipped: $*"
@@ -52,9 +52,9 @@ done
 "$python" -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is missing"
 orca_version=$(orca --version)
 if [ "$browser" = firefox ]; then
-    name="Firefox ESR $("$binary" --version | awk '{ print $NF }')"
+    name="$name $("$binary" --version | awk '{ print $NF }')"
 else
-    name=$("$binary" --version 2>/dev/null | awk '{ print $1, $2 }')
+    name="$name $("$binary" --version 2>/dev/null | awk '{ print $2 }')"
 fi
 
 # The texts the page announces, as the window's tests have them, for 14.
