@@ -38,9 +38,11 @@ windows_packages=(
 # three engines: Chromium, Firefox ESR and WebKitGTK's driver with its
 # MiniBrowser, run in Xvfb; chromium-l10n and Firefox's language packs let a
 # browser take Bulgarian and Turkish, and WebKit takes them from the
-# system's locales, which locales generates.
+# system's locales, which locales generates; the rest runs Orca beside a
+# browser on a private X display and accessibility bus.
 web_packages=(
     cmake ninja-build python3 emscripten fonts-liberation locales
     chromium chromium-l10n firefox-esr firefox-esr-l10n-bg firefox-esr-l10n-tr
-    webkit2gtk-driver xvfb xauth xclip
+    webkit2gtk-driver xvfb xauth xclip xdotool x11-utils
+    at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher
 )

@@ -4,8 +4,9 @@
 
 # Builds the page (the web preset: the core compiled with Debian's emscripten,
 # the site in build/web/site/ and its zip) and runs its tests in Chromium,
-# Firefox ESR and WebKitGTK. Installs the Debian packages it needs, and the
-# Bulgarian and Turkish locales, first, when they are missing.
+# Firefox ESR and WebKitGTK, and Orca's in the first two, run under Xvfb as a
+# person runs them. Installs the Debian packages it needs, and the Bulgarian
+# and Turkish locales, first, when they are missing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"

@@ -16,30 +16,13 @@
 #   on request, Clear's description, and each button's result, once.
 # The buses, and Orca above all, may take minutes to start on a busy machine.
 
-# Orca will not start where another Orca of the same user runs (a blind
-# developer's own, or this test run twice at once). So the Orca test runs in a
-# namespace of its own, where no process of the system's shows and all of its
-# own end with it; where none can be had, it runs as it is, unless another
-# Orca runs.
-if [ "$2" = orca ] && [ -z "${ATSPI_TEST_OWN_PROCESSES:-}" ]; then
-    own=(unshare --pid --mount-proc --kill-child)
-    [ "$(id -u)" -eq 0 ] || own=(unshare --map-current-user "${own[@]:1}")
-    if "${own[@]}" true 2>/dev/null; then
-        ATSPI_TEST_OWN_PROCESSES=1 exec "${own[@]}" "$0" "$@"
-    fi
-    for comm in /proc/[0-9]*/comm; do
-        if [ -O "$comm" ] && [ "$(cat "$comm" 2>/dev/null)" = orca ]; then
-            echo "skipped: another Orca of this user runs, and no process namespace can be had to run one beside it"
-            exit 77
-        fi
-    done
-fi
+source "$(dirname "$0")/orca_session.sh"
+[ "$2" != orca ] || orca_alone "$@"
 
 patience=300
 source "$(dirname "$0")/xvfb_session.sh"
 program=$1
 mode=$2
-probe=$(dirname "$0")/atspi_probe.py
 
 announcement=notification
 if [ "$mode" != tree ]; then
@@ -56,19 +39,8 @@ refused="Арабското число е изтрито."
 cleared="Двете полета са изчистени."
 clear_description="Изчиства и двете полета: римското и арабското число."
 
-# A private session bus, and on it the accessibility bus with its registry,
-# as a desktop session starts them; the program joins it at once.
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" \
-    >"$work/dbus.log" 2>&1 &
-pids+=($!)
-wait_for "the session bus" test -s "$work/bus"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
-export DBUS_SESSION_BUS_ADDRESS
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
-pids+=($!)
+start_accessibility_bus
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-# Debian's pyatspi is for Debian's own Python.
-python=/usr/bin/python3
 
 if [ "$mode" = tree ]; then
     start_session "$program"
@@ -93,47 +65,12 @@ expect_announcement() {
     [ "$got" = "$2" ] || fail "$3: announced '$got', expected '$2'"
 }
 
-# said_since N TEXT: Orca has said TEXT, alone or within a longer
-# utterance, in a log line after line N.
-said_since() {
-    tail -n +"$(($1 + 1))" "$work/orca.log" 2>/dev/null | grep -a 'SPEECH OUTPUT:' |
-        grep -aqF -- "$2"
-}
-lines() { wc -l <"$work/orca.log"; }
-# with_orca COMMAND...: the command, once Orca is known to run still; every
-# wait for Orca so ends at once if Orca does, with what it said.
-with_orca() {
-    kill -0 "$orca_pid" 2>/dev/null || fail "Orca ended: $(tail -n 20 "$work/orca.out")"
-    "$@"
-}
-
 if [ "$mode" = orca ]; then
-    # Orca speaks into speech-dispatcher, here one of our own with its
-    # silent module; its debug log has a line for everything it says, which
-    # it writes line by line when its customisations ask for that.
-    export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share
-    mkdir -p "$HOME/.config/speech-dispatcher" "$XDG_DATA_HOME/orca"
-    printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' \
-        >"$HOME/.config/speech-dispatcher/speechd.conf"
-    printf '%s\n' 'import orca.debug' \
-        'if orca.debug.debugFile: orca.debug.debugFile.reconfigure(line_buffering=True)' \
-        >"$XDG_DATA_HOME/orca/orca-customizations.py"
     start_display 1
-    # A desktop's window manager gives the input focus to a window; Xvfb has
-    # none at first, and at-spi2-core 2.62 grabs Orca's keys on the focused
-    # window, failing them all without one. The root window holds it, as
-    # under a window manager with nothing open, until the program's window
-    # takes it.
-    xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id:/ { print $4 }')"
-    speech-dispatcher --run-single --timeout 0 >"$work/speechd.log" 2>&1 &
-    pids+=($!)
-    orca --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
-    orca_pid=$!
-    pids+=("$orca_pid")
-    # Orca listens once it has registered for focus changes; the window comes
-    # up only then, as on a desktop where the screen reader runs before the
-    # user starts a program: it speaks the window and the focus in it.
-    wait_for "Orca to listen" with_orca "$python" "$probe" listened Object:StateChanged:Focused
+    start_orca
+    # The window comes up only once Orca listens, as on a desktop where the
+    # screen reader runs before the user starts a program: it speaks the
+    # window and the focus in it.
     start_program "$program"
     xdotool windowfocus --sync "$window"
     wait_for "Orca to read the help box" with_orca said_since 0 "Помощ: римската бройна система"
@@ -160,9 +97,9 @@ if [ "$mode" = orca ]; then
     xdotool key --clearmodifiers Tab space
     wait_for "Orca to speak Clear" with_orca said_since "$mark" "$cleared"
     still_running
-    grep -a 'SPEECH OUTPUT:' "$work/orca.log"
+    speech_since 0
     for text in "$converted" "$refused" "$cleared"; do
-        count=$(grep -a 'SPEECH OUTPUT:' "$work/orca.log" | grep -acF -- "$text") || true
+        count=$(times_said "$text")
         [ "$count" = 1 ] || fail "Orca said '$text' $count times"
     done
     exit 0
