@@ -19,16 +19,21 @@ const announcer = element("announcer");
 const LINE_BREAK = /[\r\n]/;
 const withoutLineBreaks = (text) => text.replace(/[\r\n]/g, "");
 let waiting;
+let announced = "";
 
 // A screen reader hears a live region change. Each press empties it at once
-// and fills it a moment later, so the same text twice in a row is heard
-// twice; a press within that moment takes the place of the text waiting, so
-// the latest press is heard at once, never after a queue of older ones.
+// and fills it a moment later; a press within that moment takes the place of
+// the text waiting, so the latest press is heard at once, never after a
+// queue of older ones. Orca takes a text the same as the one it was last
+// given for a repeat, emptied region or not, and stays silent: a no-break
+// space at the end, which is not spoken, tells the two apart, so the same
+// result twice in a row is heard twice.
 function announce(text) {
   clearTimeout(waiting);
   announcer.textContent = "";
   waiting = setTimeout(() => {
-    announcer.textContent = text;
+    announced = text === announced ? `${text}\u00a0` : text;
+    announcer.textContent = announced;
   }, 100);
 }
 

@@ -149,7 +149,8 @@ export async function openPage(browser, url, options = {}) {
 
 // Waits for the page's data-ready, then keeps what the live region is given
 // and the page's errors. A text the region took without having been emptied
-// first, so that a screen reader may not hear it as new, is kept marked.
+// first, so that a screen reader may not hear it as new, is kept marked; a
+// text is kept as it is spoken, without the blanks at its end.
 export async function ready(page) {
     try {
         await page.waitFor(() => document.documentElement.dataset.ready === 'true');
@@ -163,7 +164,7 @@ export async function ready(page) {
         window.pageErrors = [];
         let emptied = !region.textContent;
         new MutationObserver(() => {
-            const text = region.textContent;
+            const text = region.textContent.trimEnd();
             if (text) window.announcedTexts.push(emptied ? text : `(not emptied first) ${text}`);
             emptied = !text;
         }).observe(region, { childList: true, characterData: true, subtree: true });
