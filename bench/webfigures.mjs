@@ -31,8 +31,7 @@ const middleMean = (values) => {
     const middle = sorted.slice(Math.floor(sorted.length / 4), Math.ceil((sorted.length * 3) / 4));
     return middle.reduce((sum, value) => sum + value, 0) / middle.length;
 };
-const range = (values, digits = 1) =>
-    `${Math.min(...values).toFixed(digits)}–${Math.max(...values).toFixed(digits)}`;
+const range = (values) => `${Math.min(...values).toFixed(1)}–${Math.max(...values).toFixed(1)}`;
 const verdict = (met) => (met ? 'met' : 'NOT met');
 
 console.log(`load average at the start: ${loadavg().map((l) => l.toFixed(2)).join(' ')}`);
@@ -57,16 +56,25 @@ for (const file of files(site).sort()) {
 console.log(`site without icons: ${bytes} bytes (${gzipped} gzipped); ` +
     `goal under 100,000: ${verdict(bytes < 100_000)}`);
 
+// use(page) on the page, served on an origin of its own and opened in the
+// browser; both closed after.
+async function onPage(browser, use) {
+    const server = await serve();
+    const page = await openPage(browser, server.url);
+    try {
+        return await use(page);
+    } finally {
+        await page.close();
+        await server.stop();
+    }
+}
+
 // The floor: the page's own markup and style with every script taken out, the
 // help box holding its text as the page fills it; so the same controls, drawn
 // the same, usable as soon as they are shown.
 const markup = readFileSync(join(site, 'index.html'), 'utf8');
 async function floorPage(browser) {
-    const server = await serve();
-    const page = await openPage(browser, server.url);
-    const text = await value(page, 'Text1_0');
-    await page.close();
-    await server.stop();
+    const text = await onPage(browser, (page) => value(page, 'Text1_0'));
     const escaped = text.replaceAll('&', '&amp;').replaceAll('<', '&lt;');
     return markup
         .replace(/<script\b[^>]*>[\s\S]*?<\/script>\s*/g, '')
@@ -113,52 +121,47 @@ async function firstCalculate(browser) {
 async function millionPasted(browser) {
     const row = calculations.romanCalculate.rows.find((r) => typeof r[1] === 'object');
     const [text, expected] = [expand(row[1]), row[3]];
-    const server = await serve();
-    const page = await openPage(browser, server.url);
-    const times = [];
-    for (let run = 0; run < 5; ++run) {
-        await fill(page, 'Text2', '');
-        await page.paste(text);
-        times.push(await page.evaluate(async (want) => {
-            const shown = () => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
-            const start = performance.now();
-            document.getElementById('Command1_0').click();
-            while (document.getElementById('Text3').value !== want) await shown();
-            await shown();
-            return performance.now() - start;
-        }, expected));
-    }
-    const shownValue = await value(page, 'Text3');
-    await page.close();
-    await server.stop();
-    return { times, shownValue };
+    return onPage(browser, async (page) => {
+        const times = [];
+        for (let run = 0; run < 5; ++run) {
+            await fill(page, 'Text2', '');
+            await page.paste(text);
+            times.push(await page.evaluate(async (want) => {
+                const shown = () => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
+                const start = performance.now();
+                document.getElementById('Command1_0').click();
+                while (document.getElementById('Text3').value !== want) await shown();
+                await shown();
+                return performance.now() - start;
+            }, expected));
+        }
+        return { times, shownValue: await value(page, 'Text3') };
+    });
 }
 
 // 4. Fifty presses of Calculate, 20 ms apart, as a held key repeats: from the
 // last press until the live region holds its text.
 async function latestHeard(browser) {
-    const server = await serve();
-    const page = await openPage(browser, server.url);
-    const times = [];
-    for (let run = 0; run < 5; ++run) {
-        times.push(await page.evaluate(async () => {
-            const box = document.getElementById('Text3');
-            const region = document.getElementById('announcer');
-            for (let press = 1; press < 50; press++) {
-                box.value = String(press);
+    return onPage(browser, async (page) => {
+        const times = [];
+        for (let run = 0; run < 5; ++run) {
+            times.push(await page.evaluate(async () => {
+                const box = document.getElementById('Text3');
+                const region = document.getElementById('announcer');
+                for (let press = 1; press < 50; press++) {
+                    box.value = String(press);
+                    document.getElementById('Command2').click();
+                    await new Promise((done) => setTimeout(done, 20));
+                }
+                box.value = '50';
+                const start = performance.now();
                 document.getElementById('Command2').click();
-                await new Promise((done) => setTimeout(done, 20));
-            }
-            box.value = '50';
-            const start = performance.now();
-            document.getElementById('Command2').click();
-            while (!region.textContent.includes('L.')) await new Promise((done) => setTimeout(done, 1));
-            return performance.now() - start;
-        }));
-    }
-    await page.close();
-    await server.stop();
-    return times;
+                while (!region.textContent.includes('L.')) await new Promise((done) => setTimeout(done, 1));
+                return performance.now() - start;
+            }));
+        }
+        return times;
+    });
 }
 
 for (const name of chosen) {

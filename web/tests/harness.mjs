@@ -11,7 +11,6 @@ import { extname, join, normalize, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { engines, launch as launchEngine } from './browsers.mjs';
 
-
 const here = fileURLToPath(new URL('.', import.meta.url));
 export const site = resolve(process.env.WEB_SITE ?? join(here, '../../build/web/site'));
 export const outputDir = resolve(process.env.WEB_OUTPUT ?? join(here, '../../build/web'));
