@@ -4,11 +4,13 @@
 
 """Assemble the page's static site and its zip, or list the site's files.
 
-    assemble.py SITE ZIP --core CORE.js --files FILE... --icons ICON...
+    assemble.py SITE ZIP --core CORE.js --core-without-wasm CORE.js
+                --files FILE... --icons ICON...
     assemble.py --list SITE ZIP
 
-The site gets the core's script with its WebAssembly inside, the files as
-they are, the icons under icons/, a web app manifest, and the service worker,
+The site gets the core's script with its WebAssembly inside, the core
+compiled to JavaScript for a browser without WebAssembly, the files as they
+are, the icons under icons/, a web app manifest, and the service worker,
 whose cache is named by a hash of the whole site, so that any change reaches
 a returning visitor.
 """
@@ -27,6 +29,9 @@ SHORT_NAME = "Римски числа"
 WINDOW_COLOUR = "#8080ff"
 # Icons the manifest offers; the 32 pixel one is the tab's, the 180 one Safari's.
 MANIFEST_ICONS = (64, 128, 192, 256, 512)
+# Fetched only by a browser that cannot run WebAssembly: the service worker
+# keeps it once such a browser asks, rather than with the rest of the site.
+ON_DEMAND = ("core-without-wasm.js",)
 
 
 def png_size(path):
@@ -72,6 +77,7 @@ def manifest(icons):
 
 def service_worker(template, site):
     files = [f for f in site_files(site) if f != "sw.js"]
+    kept = ["./"] + [f for f in files if f not in ON_DEMAND] + ["sw.js"]
     digest = hashlib.sha256()
     for name in files:
         digest.update(name.encode() + b"\0")
@@ -84,7 +90,8 @@ def service_worker(template, site):
         'const CACHE_NAME = "roman-converter";':
             'const CACHE_NAME = "roman-converter-%s";' % digest.hexdigest()[:16],
         'const SITE_FILES = ["./"];':
-            "const SITE_FILES = %s;" % json.dumps(["./"] + files + ["sw.js"]),
+            "const SITE_FILES = %s;" % json.dumps(kept),
+        "const ON_DEMAND_FILES = [];": "const ON_DEMAND_FILES = %s;" % json.dumps(ON_DEMAND),
     }
     for old, new in lines.items():
         if old not in text:
@@ -121,6 +128,7 @@ def assemble(args):
     os.makedirs(os.path.join(args.site, "icons"))
     with open(os.path.join(args.site, "core.js"), "w", encoding="utf-8") as f:
         f.write(core_script(args.core))
+    shutil.copyfile(args.core_without_wasm, os.path.join(args.site, "core-without-wasm.js"))
     for path in args.files:
         if os.path.basename(path) != "sw.js":
             shutil.copyfile(path, os.path.join(args.site, os.path.basename(path)))
@@ -137,15 +145,18 @@ def assemble(args):
 
 
 def list_site(args):
-    total = icons = 0
+    total = icons = on_demand = 0
     print("The page's site, %s:" % args.site)
     for name in site_files(args.site):
         size = os.path.getsize(os.path.join(args.site, name))
         total += size
         if name.startswith("icons/"):
             icons += size
+        if name in ON_DEMAND:
+            on_demand += size
         print("  %8d  %s" % (size, name))
-    print("  %8d  bytes in all, %d without the icons" % (total, total - icons))
+    print("  %8d  bytes in all, %d without the icons, %d of them what a browser with"
+          " WebAssembly loads" % (total, total - icons, total - icons - on_demand))
     print("  %8d  %s" % (os.path.getsize(args.zip), args.zip))
 
 
@@ -155,6 +166,7 @@ def main():
     parser.add_argument("site")
     parser.add_argument("zip")
     parser.add_argument("--core")
+    parser.add_argument("--core-without-wasm")
     parser.add_argument("--files", nargs="*", default=[])
     parser.add_argument("--icons", nargs="*", default=[])
     args = parser.parse_args()
