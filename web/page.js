@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // Wires the page's controls to the core (core.js, the program's C++ compiled
-// to WebAssembly). Every conversion, refusal, help line and announcement
-// comes from the core; this script only carries texts in and out.
+// to WebAssembly, or core-without-wasm.js, the same compiled to JavaScript,
+// where WebAssembly cannot run). Every conversion, refusal, help line and
+// announcement comes from the core; this script only carries texts in and out.
 "use strict";
 
 // The boxes and buttons as page.cpp numbers them.
@@ -164,33 +165,101 @@ function start(core) {
   element("Text1_0").value = help;
   showAsProse(help, element("Text1_0-prose"));
   boxes.forEach((box) => oneLine(box, () => read(core._page_paste_not_held())));
+  for (const button of Object.keys(BUTTONS)) {
+    element(button).disabled = false;
+  }
   document.documentElement.dataset.ready = "true";
   // When Calculate can first be pressed, for bench/webfigures.mjs.
   performance.mark("ready");
 }
 
-// The core's WebAssembly, which core.js holds as base64 (coreWasm), compiled
-// at once: the core is then ready before the page is first drawn. A browser
-// that will not compile a module that large on the page's own thread
-// compiles it in the background instead.
-function instantiateWasm(imports, receive) {
-  const binary = atob(coreWasm);
-  const bytes = new Uint8Array(binary.length);
-  for (let i = 0; i < binary.length; i++) {
-    bytes[i] = binary.charCodeAt(i);
-  }
-  let module;
+// Whether WebAssembly runs here: a module instantiated, not only validated,
+// as Safari 15 compiles a module that its page's policy then will not run.
+function runsWebAssembly() {
   try {
-    module = new WebAssembly.Module(bytes);
+    const empty = new Uint8Array([0, 0x61, 0x73, 0x6d, 1, 0, 0, 0]);
+    return new WebAssembly.Instance(new WebAssembly.Module(empty)) instanceof WebAssembly.Instance;
   } catch {
-    WebAssembly.instantiate(bytes, imports).then((result) => receive(result.instance));
-    return {};
+    return false;
   }
-  receive(new WebAssembly.Instance(module, imports));
-  return {};
 }
 
-createCore({ instantiateWasm }).then(start);
+// The core's WebAssembly, which core.js holds as base64 (coreWasm), compiled
+// at once: the core is then ready before the page is first drawn. A browser
+// that will not compile a module that large on the page's thread compiles it
+// in the background instead. Any failure on the way rejects, so that the page
+// turns to the core without WebAssembly rather than wait for ever.
+function wasmCore() {
+  return new Promise((resolve, reject) => {
+    const instantiateWasm = (imports, receive) => {
+      try {
+        const binary = atob(coreWasm);
+        const bytes = new Uint8Array(binary.length);
+        for (let i = 0; i < binary.length; i++) {
+          bytes[i] = binary.charCodeAt(i);
+        }
+        let module;
+        try {
+          module = new WebAssembly.Module(bytes);
+        } catch {
+          WebAssembly.instantiate(bytes, imports)
+            .then((result) => receive(result.instance)).catch(reject);
+          return {};
+        }
+        receive(new WebAssembly.Instance(module, imports));
+      } catch (error) {
+        reject(error);
+      }
+      return {};
+    };
+    createCore({ instantiateWasm }).then(resolve, reject);
+  });
+}
+
+const WITHOUT_WASM = "core-without-wasm.js";
+
+// The core compiled to JavaScript, fetched only by a browser that needs it.
+function coreWithoutWasm() {
+  return new Promise((resolve, reject) => {
+    const script = document.createElement("script");
+    script.src = WITHOUT_WASM;
+    script.onload = resolve;
+    script.onerror = () => reject(new Error(`${WITHOUT_WASM} did not load`));
+    document.head.append(script);
+  }).then(() => createCoreWithoutWasm());
+}
+
+// Which core runs is kept on the page (data-core), and why WebAssembly's did
+// not where it should have (data-core-failed).
+async function loadCore() {
+  const page = document.documentElement.dataset;
+  if (runsWebAssembly()) {
+    try {
+      const core = await wasmCore();
+      page.core = "wasm";
+      return core;
+    } catch (error) {
+      page.coreFailed = String(error);
+    }
+  }
+  const core = await coreWithoutWasm();
+  page.core = "script";
+  // A copy for offline use keeps this core too.
+  navigator.serviceWorker?.ready.then((registration) => {
+    registration.active?.postMessage({ keep: WITHOUT_WASM });
+  });
+  return core;
+}
+
+// Neither core could start: the page says so, and its buttons stay disabled.
+function unavailable() {
+  document.documentElement.dataset.core = "none";
+  element("unavailable").textContent =
+    "Преобразувателят не можа да се зареди в този браузър, затова бутоните не работят. " +
+    "Презаредете страницата, обновете браузъра или я отворете в друг браузър.";
+}
+
+loadCore().then(start).catch(unavailable);
 
 // The installable app and its copy for offline use are a served site's: a
 // page opened from a folder may not read its manifest, and needs no copy.
