@@ -33,12 +33,24 @@ export const engines = {
     },
 };
 
-// A browser in a fresh profile in `lang`, set as a user's system sets it.
-// Gives { version, open(url, { viewport, prepare }), close() }; `prepare`
-// is done to a page before it loads, where the engine can.
-export function launch(engine, { lang = 'bg' } = {}) {
+// Where the page's WebAssembly can run, as the tests name it (WEB_MODE): as
+// the engine has it; absent, each engine switched as below, as in Lockdown
+// Mode or a JIT-less browser; or blocked by a policy without
+// 'wasm-unsafe-eval', as Safari 15 and Chrome before 97 read the page's,
+// which the test server sends (harness.mjs). `core` is the one the page must
+// run, `probe` what a module's instantiation gives.
+export const modes = {
+    wasm: { name: 'WebAssembly', core: 'wasm', probe: 'runs' },
+    nowasm: { name: 'without WebAssembly', core: 'script', probe: 'absent' },
+    blocked: { name: 'WebAssembly blocked', core: 'script', probe: 'blocked' },
+};
+
+// A browser in a fresh profile in `lang`, set as a user's system sets it,
+// in a mode of `modes`. Gives { version, open(url, { viewport, prepare }),
+// close() }; `prepare` is done to a page before it loads, where the engine can.
+export function launch(engine, { lang = 'bg', mode = 'wasm' } = {}) {
     const env = { ...process.env, LANGUAGE: lang, LANG: `${lang}_${lang.toUpperCase()}.UTF-8` };
-    return engine.start({ lang, env });
+    return engine.start({ lang, env, withoutWasm: mode === 'nowasm' });
 }
 
 function profile() {
@@ -79,14 +91,15 @@ async function startPuppeteer(options, makePage) {
 
 // Debian's chromium, headless. The language takes chromium-l10n's catalogues;
 // --lang alone is not enough.
-async function startChromium({ lang, env }) {
+// Chromium 156 ignores --no-expose-wasm; without a JIT it has no WebAssembly.
+async function startChromium({ lang, env, withoutWasm }) {
     const browser = await startPuppeteer({
         executablePath: engines.chromium.executable,
         env,
         args: [
             '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
             '--disable-background-networking', '--disable-component-update', '--disable-sync',
-            `--lang=${lang}`,
+            `--lang=${lang}`, ...(withoutWasm ? ['--js-flags=--jitless'] : []),
         ],
     }, (page) => new PuppeteerPage(page, (text) =>
         page.evaluate((copied) => navigator.clipboard.writeText(copied), text)));
@@ -96,7 +109,7 @@ async function startChromium({ lang, env }) {
 
 // Debian's firefox-esr, headless, over WebDriver BiDi; the page may write
 // the clipboard without a click first, as a test pastes from it.
-async function startFirefox({ lang, env }) {
+async function startFirefox({ lang, env, withoutWasm }) {
     const browser = await startPuppeteer({
         browser: 'firefox',
         executablePath: engines.firefox.executable,
@@ -105,6 +118,7 @@ async function startFirefox({ lang, env }) {
             'intl.accept_languages': lang,
             'intl.locale.requested': lang,
             'dom.events.testing.asyncClipboard': true,
+            'javascript.options.wasm': !withoutWasm,
         },
     }, (page) => new PuppeteerPage(page, (text) =>
         page.evaluate((copied) => navigator.clipboard.writeText(copied), text),
@@ -162,11 +176,13 @@ async function freePort() {
 
 // Debian's WebKitGTK: its MiniBrowser, driven by WebKitWebDriver, in the X
 // display the test runs in (ctest gives it one of Xvfb's). Full screen, so
-// that no toolbar keeps its window from a phone's width.
-async function startWebKit({ env }) {
+// that no toolbar keeps its window from a phone's width. JavaScriptCore's
+// switch reaches the web process through the driver's environment.
+async function startWebKit({ env, withoutWasm }) {
     const { Builder } = await import('selenium-webdriver');
     const port = await freePort();
-    const driverProcess = spawn(engines.webkit.executable, [`--port=${port}`], { env, stdio: 'ignore' });
+    const driverProcess = spawn(engines.webkit.executable, [`--port=${port}`],
+        { env: withoutWasm ? { ...env, JSC_useWasm: '0' } : env, stdio: 'ignore' });
     const miniBrowser = ['4.1', '4.0', '6.0'].map(
         (api) => `/usr/lib/x86_64-linux-gnu/webkit2gtk-${api}/MiniBrowser`).find(existsSync);
     let driver;

@@ -3,19 +3,24 @@
 
 // What the page tests and bench/webfigures.mjs share: the built site served
 // from the loopback, the engine a test runs in (WEB_ENGINE: chromium, firefox
-// or webkit; browsers.mjs), and the page's controls driven as a person would.
+// or webkit; browsers.mjs) and where WebAssembly runs in it (WEB_MODE: wasm,
+// nowasm or blocked), and the page's controls driven as a person would.
 import assert from 'node:assert/strict';
 import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { engines, launch as launchEngine } from './browsers.mjs';
+import { engines, launch as launchEngine, modes } from './browsers.mjs';
 
 const here = fileURLToPath(new URL('.', import.meta.url));
 export const site = resolve(process.env.WEB_SITE ?? join(here, '../../build/web/site'));
 export const outputDir = resolve(process.env.WEB_OUTPUT ?? join(here, '../../build/web'));
 export const engineName = process.env.WEB_ENGINE ?? 'chromium';
 export const engine = engines[engineName];
+export const modeName = process.env.WEB_MODE ?? 'wasm';
+export const mode = modes[modeName];
+// What a report or a screenshot of this mode is named with.
+export const modeSuffix = modeName === 'wasm' ? '' : `-${modeName}`;
 
 // Ends the process as CTest's skip (77) with one line, when what a test needs
 // is not on this machine.
@@ -28,6 +33,10 @@ export function skip(reason) {
 export async function need() {
     if (!engine) {
         console.error(`WEB_ENGINE=${engineName}: not one of ${Object.keys(engines).join(', ')}`);
+        process.exit(1);
+    }
+    if (!mode) {
+        console.error(`WEB_MODE=${modeName}: not one of ${Object.keys(modes).join(', ')}`);
         process.exit(1);
     }
     if (!existsSync(join(site, 'index.html'))) {
@@ -43,9 +52,10 @@ export async function need() {
     if (engineName === 'webkit' && !process.env.DISPLAY) skip('WebKitGTK needs an X display (ctest runs it in Xvfb)');
 }
 
-// The engine of this test in `lang`; its version names it in every report.
+// The engine of this test in `lang` and its mode; its version names it in
+// every report.
 export async function launch({ lang = 'bg' } = {}) {
-    const browser = await launchEngine(engine, { lang });
+    const browser = await launchEngine(engine, { lang, mode: modeName });
     report(`engine-${engineName}.txt`, browser.version);
     return browser;
 }
@@ -76,14 +86,21 @@ const types = {
     '.txt': 'text/plain; charset=utf-8',
 };
 
+// The page's own policy, and as a browser reads it that does not know
+// 'wasm-unsafe-eval' (Safari 15, Chrome before 97).
+export const pagePolicy = (html) =>
+    html.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)?.[1];
+export const withoutWasmEval = (policy) => policy.replace(" 'wasm-unsafe-eval'", '');
+
 // Serves a folder on 127.0.0.1 at a free port, as any static host would;
-// `extra` maps paths to texts served beside it. stop() cuts every connection,
-// as a network that goes away. The page is served with its own policy once
-// more as a report-only header, so every engine reports to `violations` what
-// the policy refused (a meta element's policy cannot report).
+// `extra` maps paths to texts served beside it, or to null for a file the
+// host fails to serve. stop() cuts every connection, as a network that goes
+// away. The page is served with its own policy once more as a report-only
+// header, so every engine reports to `violations` what the policy refused (a
+// meta element's policy cannot report). In the blocked mode the page's policy
+// is the one that blocks WebAssembly.
 export async function serve(root = site, extra = {}) {
-    const policy = readFileSync(join(site, 'index.html'), 'utf8')
-        .match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)?.[1];
+    const policy = pagePolicy(readFileSync(join(site, 'index.html'), 'utf8'));
     const sockets = new Set();
     const violations = [];
     const server = createServer((request, response) => {
@@ -99,6 +116,11 @@ export async function serve(root = site, extra = {}) {
             return;
         }
         if (path.endsWith('/')) path += 'index.html';
+        if (extra[path] === null) {
+            response.writeHead(404, { 'Content-Type': types['.txt'] });
+            response.end('not found');
+            return;
+        }
         if (path in extra) {
             response.writeHead(200, { 'Content-Type': types[extname(path)] });
             response.end(extra[path]);
@@ -118,7 +140,9 @@ export async function serve(root = site, extra = {}) {
             headers['Content-Security-Policy-Report-Only'] = `${policy}; report-uri /policy-violation`;
         }
         response.writeHead(200, headers);
-        response.end(readFileSync(file));
+        const content = readFileSync(file);
+        response.end(extname(file) === '.html' && modeName === 'blocked'
+            ? content.toString('utf8').replace(policy, withoutWasmEval(policy)) : content);
     });
     server.on('connection', (socket) => {
         sockets.add(socket);
@@ -138,24 +162,44 @@ export async function serve(root = site, extra = {}) {
 // Opens the page and waits until its core is loaded. Every text the live
 // region is given from then on is kept, in order, for announced().
 // `prepare`, when given, is done to the page before it loads, in the engines
-// that can (puppeteer's).
+// that can (puppeteer's); `expected`, the cores as ready() takes them.
 export async function openPage(browser, url, options = {}) {
     const page = await browser.open(url, options);
-    await ready(page);
+    await ready(page, options.expected);
     return page;
 }
 
-// Waits for the page's data-ready, then keeps what the live region is given
-// and the page's errors. A text the region took without having been emptied
-// first, so that a screen reader may not hear it as new, is kept marked; a
-// text is kept as it is spoken, without the blanks at its end.
-export async function ready(page) {
+// How WebAssembly fares on a page, which core it runs and whether it turned
+// to it after WebAssembly's had failed.
+export const cores = (page) => page.evaluate(() => {
+    let wasm = 'absent';
+    if (typeof WebAssembly === 'object') {
+        try {
+            new WebAssembly.Instance(new WebAssembly.Module(new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0])));
+            wasm = 'runs';
+        } catch {
+            wasm = 'blocked';
+        }
+    }
+    const { core, coreFailed } = document.documentElement.dataset;
+    return { wasm, core, failed: coreFailed ?? null };
+});
+
+// Waits for the page's data-ready and checks that the mode's switch took
+// effect and the page runs the mode's core, chosen at once (`expected`, when
+// given, instead). Then keeps what the live region is given and the page's
+// errors. A text the region took without having been emptied first, so that
+// a screen reader may not hear it as new, is kept marked; a text is kept as
+// it is spoken, without the blanks at its end.
+export async function ready(page, expected = { wasm: mode.probe, core: mode.core, failed: null }) {
     try {
         await page.waitFor(() => document.documentElement.dataset.ready === 'true');
     } catch (error) {
         throw new Error(`${url(page)} never set data-ready (${error.message}); ` +
-            `page errors: ${JSON.stringify(page.errors)}`);
+            `page errors: ${JSON.stringify(page.errors)}, cores: ${JSON.stringify(await cores(page))}`);
     }
+    const found = await cores(page);
+    assert.deepEqual(found, { ...found, ...expected }, `${mode.name}: WebAssembly and the core`);
     await page.evaluate(() => {
         const region = document.getElementById('announcer');
         window.announcedTexts = [];
@@ -173,8 +217,11 @@ export async function ready(page) {
 const url = (page) => page.page?.url() ?? 'the page';
 
 // The page's errors since it was opened (puppeteer's engines) or ready.
+// In the blocked mode the policy's refusal of WebAssembly, which the page's
+// probe meets on purpose and Firefox reports as an error, is not one.
 export async function errors(page) {
-    return [...page.errors, ...await page.evaluate(() => window.pageErrors ?? [])];
+    return [...page.errors, ...await page.evaluate(() => window.pageErrors ?? [])]
+        .filter((error) => modeName !== 'blocked' || !/^Content-Security-Policy: .*WebAssembly/.test(error));
 }
 
 // The texts the live region was given since the last call, once there are
@@ -244,9 +291,10 @@ export function report(name, line) {
     writeFileSync(join(outputDir, name), `${line}\n`);
 }
 
-// A screenshot of the whole page, named by its engine: NAME-ENGINE.png.
+// A screenshot of the whole page, named by its engine and mode:
+// NAME-ENGINE.png, NAME-ENGINE-MODE.png.
 export async function screenshot(page, name) {
-    const path = join(outputDir, `${name}-${engineName}.png`);
+    const path = join(outputDir, `${name}-${engineName}${modeSuffix}.png`);
     await page.screenshot(path);
     return path;
 }

@@ -1,20 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Roman converter developers
 // SPDX-License-Identifier: MIT
 
-// The page as a whole, in the engine WEB_ENGINE names: the help text, a
-// desktop's and a phone's width, a page opened from its folder, a page with
-// the network gone, axe-core's accessibility rules, and in Chromium what makes
-// it installable as an app.
+// The page as a whole, in the engine WEB_ENGINE names and the mode WEB_MODE
+// names: the help text, a desktop's and a phone's width, a page opened from
+// its folder, a page with the network gone, a site served in part,
+// axe-core's accessibility rules, and in Chromium what makes it installable
+// as an app.
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
-import { readFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 import {
     announced, announcement, assertFits, calculations, click, engineName, errors, fill, launch,
-    need, openPage, ready, report, screenshot, serve, site, value, widths,
+    modeName, modeSuffix, need, openPage, pagePolicy, ready, report, screenshot, serve, site,
+    value, widths, withoutWasmEval,
 } from './harness.mjs';
 
 await need();
@@ -95,24 +98,42 @@ test('at a desktop\'s and a phone\'s width nothing overflows, and axe finds noth
         assert.deepEqual(await errors(page), [], name);
         await page.close();
     }
-    report(`axe-${engineName}.txt`, `axe-core ${axe} in ${browser.version}: ${found.join(', ')}`);
+    report(`axe-${engineName}${modeSuffix}.txt`, `axe-core ${axe} in ${browser.version}: ${found.join(', ')}`);
 });
 
 test('opened from its folder, with no server, it converts', async () => {
-    const page = await openPage(browser, pathToFileURL(`${site}/index.html`).href);
-    await convertsBothWays(page);
-    assert.deepEqual(await errors(page), []);
-    await page.close();
+    // With no server, the policy that blocks WebAssembly is the page's own.
+    let folder = site;
+    if (modeName === 'blocked') {
+        folder = mkdtempSync(join(tmpdir(), 'roman-site-'));
+        cpSync(site, folder, { recursive: true });
+        const html = readFileSync(join(site, 'index.html'), 'utf8');
+        const policy = pagePolicy(html);
+        writeFileSync(join(folder, 'index.html'), html.replace(policy, withoutWasmEval(policy)));
+    }
+    try {
+        const page = await openPage(browser, pathToFileURL(`${folder}/index.html`).href);
+        await convertsBothWays(page);
+        assert.deepEqual(await errors(page), []);
+        await page.close();
+    } finally {
+        if (folder !== site) rmSync(folder, { recursive: true, force: true });
+    }
 });
 
 test('a browser that will not compile the core on the page\'s thread gets it all the same', async (t) => {
-    if (engineName === 'webkit') {
-        t.skip('WebKitWebDriver cannot change a page before it loads');
+    if (engineName === 'webkit' || modeName !== 'wasm') {
+        t.skip(modeName !== 'wasm' ? 'no WebAssembly to compile'
+            : 'WebKitWebDriver cannot change a page before it loads');
         return;
     }
     const page = await openPage(browser, server.url, {
         prepare: (opened) => opened.evaluateOnNewDocument(() => {
-            WebAssembly.Module = () => { throw new RangeError('too large to compile here'); };
+            const { Module } = WebAssembly;
+            WebAssembly.Module = function (bytes) {
+                if (bytes.length > 4096) throw new RangeError('too large to compile here');
+                return new Module(bytes);
+            };
         }),
     });
     await convertsBothWays(page);
@@ -125,7 +146,13 @@ test('after one visit it works with the network gone', async () => {
     const visited = await serve();
     try {
         const page = await openPage(own, visited.url);
-        await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+        // Every script the page ran is kept, whichever core it was.
+        await page.waitFor(async () => {
+            await navigator.serviceWorker.ready;
+            const scripts = performance.getEntriesByType('resource').map((entry) => entry.name)
+                .filter((name) => name.startsWith(location.origin) && name.endsWith('.js'));
+            return (await Promise.all(scripts.map((name) => caches.match(name)))).every(Boolean);
+        });
         await visited.stop();
         await page.reload();
         await ready(page);
@@ -142,11 +169,43 @@ test('after one visit it works with the network gone', async () => {
     }
 });
 
+// A host that fails to serve a file: without the WebAssembly core, the page
+// runs the other; without either, it says so, and no button pretends to work.
+const servedInPart = [
+    ['without core.js, the core without WebAssembly converts', ['/core.js'], 'script'],
+    ['with neither core, it says it cannot work', ['/core.js', '/core-without-wasm.js'], 'none'],
+];
+for (const [name, missing, core] of servedInPart) {
+    test(`a site served in part: ${name}`, async () => {
+        const inPart = await serve(site, Object.fromEntries(missing.map((path) => [path, null])));
+        try {
+            const page = await browser.open(inPart.url);
+            if (core === 'none') {
+                await page.waitFor(() => document.documentElement.dataset.core === 'none');
+                assert.deepEqual(await page.evaluate(() => {
+                    const notice = document.getElementById('unavailable');
+                    return [notice.getAttribute('role'), notice.getClientRects().length > 0,
+                        /не можа да се зареди/.test(notice.textContent),
+                        [...document.querySelectorAll('button')].map((button) => button.disabled)];
+                }), ['alert', true, true, [true, true, true]]);
+                await screenshot(page, 'unavailable');
+            } else {
+                await ready(page, { core });
+                await convertsBothWays(page);
+            }
+            await page.close();
+        } finally {
+            await inPart.stop();
+        }
+    });
+}
+
 test('installable as an app, with an icon a phone may mask to its shape', async (t) => {
     const manifest = JSON.parse(readFileSync(join(site, 'manifest.webmanifest'), 'utf8'));
     assert.ok(manifest.icons.some((icon) => icon.purpose?.split(' ').includes('maskable')));
-    if (engineName !== 'chromium') {
-        t.skip('only Chromium tells why a page cannot be installed');
+    if (engineName !== 'chromium' || modeName !== 'wasm') {
+        t.skip(engineName !== 'chromium' ? 'only Chromium tells why a page cannot be installed'
+            : 'the same app in every mode');
         return;
     }
     const page = await openPage(browser, server.url);
