@@ -1,17 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Roman converter developers
 // SPDX-License-Identifier: MIT
 
-// The page's figures against their goals: the site's bytes; in each engine,
-// the time until the first Calculate is possible as a ratio to a floor page,
-// a million pasted characters converted and shown, and how soon the latest of
-// many quick presses is heard; Lighthouse's performance score in Chromium.
+// The page's figures against their goals: the site's bytes; in each engine
+// and with each core (WebAssembly, and compiled to JavaScript where the
+// engine is run without WebAssembly), the time until the first Calculate is
+// possible as a ratio to a floor page, a million pasted characters converted
+// and shown, and how soon the latest of many quick presses is heard;
+// Lighthouse's performance score in Chromium.
 // Usage: node bench/webfigures.mjs [RUNS] [ENGINE...]   (after
 // scripts/test-web.sh; WebKitGTK needs an X display: xvfb-run -a node ...)
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { loadavg } from 'node:os';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { engines, launch } from '../web/tests/browsers.mjs';
+import { engines, launch, modes } from '../web/tests/browsers.mjs';
 import { calculations, expand, fill, openPage, serve, site, value } from '../web/tests/harness.mjs';
 import { audit } from '../web/tests/lighthouse.mjs';
 
@@ -36,25 +38,28 @@ const verdict = (met) => (met ? 'met' : 'NOT met');
 
 console.log(`load average at the start: ${loadavg().map((l) => l.toFixed(2)).join(' ')}`);
 
-// 1. The site's bytes, icons aside.
+// 1. The site's bytes, icons aside, and what a browser with WebAssembly
+// loads: all but the core it does not need.
 function files(folder) {
     return readdirSync(folder).flatMap((name) => {
         const path = join(folder, name);
         return statSync(path).isDirectory() ? files(path) : [path];
     });
 }
+const withoutWasm = 'core-without-wasm.js';
 let bytes = 0;
 let gzipped = 0;
 for (const file of files(site).sort()) {
     const name = relative(site, file);
     if (name.startsWith('icons/')) continue;
     const content = readFileSync(file);
+    console.log(`  ${name}: ${content.length} bytes (${gzipSync(content, { level: 9 }).length} gzipped)`);
+    if (name === withoutWasm) continue;
     bytes += content.length;
     gzipped += gzipSync(content, { level: 9 }).length;
-    console.log(`  ${name}: ${content.length} bytes`);
 }
-console.log(`site without icons: ${bytes} bytes (${gzipped} gzipped); ` +
-    `goal under 100,000: ${verdict(bytes < 100_000)}`);
+console.log(`site without icons, as a browser with WebAssembly loads it (all but ${withoutWasm}): ` +
+    `${bytes} bytes (${gzipped} gzipped); goal under 100,000: ${verdict(bytes < 100_000)}`);
 
 // use(page) on the page, served on an origin of its own and opened in the
 // browser; both closed after.
@@ -164,14 +169,14 @@ async function latestHeard(browser) {
     });
 }
 
-for (const name of chosen) {
+for (const [name, mode] of chosen.flatMap((engine) => ['wasm', 'nowasm'].map((m) => [engine, m]))) {
     const engine = engines[name];
     if (name === 'webkit' && !process.env.DISPLAY) {
         console.log(`${engine.name}: not measured, no X display (run under xvfb-run -a)`);
         continue;
     }
-    const browser = await launch(engine);
-    console.log(`\n${browser.version}`);
+    const browser = await launch(engine, { mode });
+    console.log(`\n${browser.version}, ${modes[mode].name}: the core ${mode === 'wasm' ? 'in WebAssembly' : 'compiled to JavaScript'}`);
     const { ratio, times } = await firstCalculate(browser);
     console.log(`  first possible Calculate, ${runs} loads each: ` +
         `page ${middleMean(times.page).toFixed(1)} ms (${range(times.page)}), ` +
@@ -185,7 +190,7 @@ for (const name of chosen) {
     console.log('  the latest of 50 quick presses in the live region after: ' +
         `median ${median(heard).toFixed(1)} ms (${range(heard)}); ` +
         `goal within 500 ms: ${verdict(Math.max(...heard) <= 500)}`);
-    if (name === 'chromium') {
+    if (name === 'chromium' && mode === 'wasm') {
         // Lighthouse's performance score, as its mobile preset measures it
         // (simulated slow 4G and a four times slower processor); median of three.
         const server = await serve();
