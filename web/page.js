@@ -184,6 +184,18 @@ function runsWebAssembly() {
   }
 }
 
+// Base64 decoded where the browser has no Uint8Array.fromBase64, whose native
+// decoding spares WebKit a loop that it runs slowly while the page is first
+// drawn.
+function fromBase64(text) {
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; i++) {
+    bytes[i] = binary.charCodeAt(i);
+  }
+  return bytes;
+}
+
 // The core's WebAssembly, which core.js holds as base64 (coreWasm), compiled
 // at once: the core is then ready before the page is first drawn. A browser
 // that will not compile a module that large on the page's thread compiles it
@@ -193,11 +205,7 @@ function wasmCore() {
   return new Promise((resolve, reject) => {
     const instantiateWasm = (imports, receive) => {
       try {
-        const binary = atob(coreWasm);
-        const bytes = new Uint8Array(binary.length);
-        for (let i = 0; i < binary.length; i++) {
-          bytes[i] = binary.charCodeAt(i);
-        }
+        const bytes = Uint8Array.fromBase64?.(coreWasm) ?? fromBase64(coreWasm);
         let module;
         try {
           module = new WebAssembly.Module(bytes);
